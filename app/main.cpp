@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "program.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunProgram(RealServices()); }
