@@ -50,9 +50,10 @@ ensure_chinese_locale() {
 }
 
 # build_target ARCH [extra cmake args...]  (ARCH: x86_64 or i686)
+# Builds into $BUILD_ROOT/ARCH, or $BUILD_ROOT/$BUILD_NAME when set.
 build_target() {
     local arch="$1"; shift
-    local dir="$BUILD_ROOT/$arch"
+    local dir="$BUILD_ROOT/${BUILD_NAME:-$arch}"
     step "configuring $arch"
     mkdir -p "$BUILD_ROOT"
     cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-$arch.cmake" \

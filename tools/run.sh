@@ -10,8 +10,8 @@ trap stop_started_processes EXIT
 install_missing_packages
 ensure_chinese_locale
 # This machine runs only 64-bit Wine, so it starts the x86_64 build.
-build_target x86_64 -DBUILD_TESTING=OFF
-DIR="$BUILD_ROOT/x86_64"
+BUILD_NAME=program-x86_64 build_target x86_64 -DBUILD_TESTING=OFF
+DIR="$BUILD_ROOT/program-x86_64"
 PROGRAM="$DIR/app/AutoShutdown.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
