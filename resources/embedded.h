@@ -1,11 +1,38 @@
 #pragma once
-// Pictures and files stored in the program as byte arrays.
+// Pictures and files stored in the program as byte arrays. The pictures
+// are drawn by tools/make_skin_pictures.py and tools/make_icon.py.
 #include <cstddef>
 #include <span>
 
-extern const unsigned char kTrayIconBytes[];
-extern const std::size_t kTrayIconBytes_size;
+#define DECLARE_EMBEDDED(symbol)                 \
+    extern const unsigned char symbol[];        \
+    extern const std::size_t symbol##_size
+
+DECLARE_EMBEDDED(kTrayIconBytes);
+DECLARE_EMBEDDED(kDefaultBackgroundJpeg);
+DECLARE_EMBEDDED(kSkinChangePng);
+DECLARE_EMBEDDED(kCaptionHelpPng);
+DECLARE_EMBEDDED(kCaptionMenuPng);
+DECLARE_EMBEDDED(kCaptionMinimisePng);
+DECLARE_EMBEDDED(kCaptionMaximisePng);
+DECLARE_EMBEDDED(kCaptionRestorePng);
+DECLARE_EMBEDDED(kCaptionClosePng);
+
+#undef DECLARE_EMBEDDED
 
 namespace resources {
-inline std::span<const unsigned char> TrayIcon() { return {kTrayIconBytes, kTrayIconBytes_size}; }
-}
+using Bytes = std::span<const unsigned char>;
+// The tray icon: an .ico file, one 48 x 48 32-bit image.
+inline Bytes TrayIcon() { return {kTrayIconBytes, kTrayIconBytes_size}; }
+// Default background picture (350 x 262 JPEG).
+inline Bytes DefaultBackground() { return {kDefaultBackgroundJpeg, kDefaultBackgroundJpeg_size}; }
+// Skin-change caption button (26 x 18 PNG).
+inline Bytes SkinChangeButton() { return {kSkinChangePng, kSkinChangePng_size}; }
+// Standard caption buttons (18 pixels high PNGs; close is 38 wide, the rest 26).
+inline Bytes CaptionHelp() { return {kCaptionHelpPng, kCaptionHelpPng_size}; }
+inline Bytes CaptionMenu() { return {kCaptionMenuPng, kCaptionMenuPng_size}; }
+inline Bytes CaptionMinimise() { return {kCaptionMinimisePng, kCaptionMinimisePng_size}; }
+inline Bytes CaptionMaximise() { return {kCaptionMaximisePng, kCaptionMaximisePng_size}; }
+inline Bytes CaptionRestore() { return {kCaptionRestorePng, kCaptionRestorePng_size}; }
+inline Bytes CaptionClose() { return {kCaptionClosePng, kCaptionClosePng_size}; }
+} // namespace resources
