@@ -88,6 +88,10 @@ start_wine_server() {
     "$dir/wine-run.sh" --init
     WINEPREFIX="$dir/wineprefix" HOME="$dir/winehome" /usr/lib/wine/wineserver -p
     WINE_SERVER_PREFIX="$dir/wineprefix"
+    # Start Wine's own background processes now, detached from every pipe:
+    # started by the first test program instead, they would inherit its
+    # output and ctest would wait for them until its time-out.
+    "$dir/wine-run.sh" wineboot > /dev/null 2>&1 < /dev/null
 }
 
 stop_started_processes() {
