@@ -29,6 +29,22 @@
 
 #include <utility>
 
+// Calls getter(handle, args..., &value) and returns the value, 0 when the
+// call failed. A null handle makes no call and reports an invalid
+// parameter, as GDI+ itself would.
+template <typename Value, typename Handle, typename Getter, typename... Args>
+Value GetValueOf(Handle* handle, Getter& getter, Args... args) noexcept
+{
+    if (!handle) {
+        LastStatus = Gdiplus::InvalidParameter;
+        return Value{};
+    }
+    Value value{};
+    if (!Record(getter(handle, args..., &value)))
+        return Value{};
+    return value;
+}
+
 template <typename Native>
 class GdiplusObject {
 public:
@@ -50,19 +66,11 @@ protected:
     // Hands the handle over to the caller; the wrapper becomes Empty.
     Native* Detach() noexcept { return std::exchange(handle_, nullptr); }
 
-    // Calls getter(handle, &value) and returns the value, 0 when it failed.
-    // An Empty wrapper makes no call and reports an invalid parameter.
+    // Calls getter(handle, args..., &value); see GetValueOf.
     template <typename Value, typename Getter, typename... Args>
     Value GetValue(Getter& getter, Args... args) const noexcept
     {
-        Value value{};
-        if (!handle_) {
-            LastStatus = Gdiplus::InvalidParameter;
-            return Value{};
-        }
-        if (!Record(getter(handle_, args..., &value)))
-            return Value{};
-        return value;
+        return GetValueOf<Value>(handle_, getter, args...);
     }
 
 private:
@@ -98,3 +106,30 @@ protected:
     // Frees a Live handle before a creator replaces it; quiet when Empty.
     void Release() noexcept { Delete(); }
 };
+
+// Scales or rotates an object's transform about `centre`: translate the
+// centre to the origin, apply, translate back, in the order that makes the
+// three steps compose to that with `order`. Stops at the first failing
+// step, so a false result always means the transform is incomplete.
+template <typename Native, typename Translate, typename Apply>
+bool TransformAbout(Native* handle, Translate& translate, Gdiplus::PointF centre, Gdiplus::MatrixOrder order,
+                    Apply apply) noexcept
+{
+    const Gdiplus::REAL sign = order == Gdiplus::MatrixOrderAppend ? -1.0f : 1.0f;
+    return Record(translate(handle, sign * centre.X, sign * centre.Y, order)) && Record(apply()) &&
+           Record(translate(handle, -sign * centre.X, -sign * centre.Y, order));
+}
+
+// An array handed to GDI+: its data, or null when it is empty.
+template <typename Span>
+auto ArrayOrNull(Span items) noexcept
+{
+    return items.empty() ? nullptr : items.data();
+}
+
+// Number of elements as GDI+ takes it.
+template <typename Span>
+INT CountOf(Span items) noexcept
+{
+    return static_cast<INT>(items.size());
+}
