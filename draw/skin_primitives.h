@@ -1,0 +1,62 @@
+#pragma once
+// What every skin painter shares: colour conversion, rounded outlines and
+// glows, the capture of the skin background behind a window into a memory
+// DC (and that DC's bookkeeping), window-table lookups, window geometry
+// and class tests.
+#include <windows.h>
+
+#include <string>
+
+#include "gdiplus_binding.h"
+
+class Graphics;
+class GraphicsPath;
+
+// 0x00BBGGRR with an alpha -> 0xAARRGGBB; without `useAlpha` the alpha is 255.
+constexpr Gdiplus::ARGB ToArgb(COLORREF colour, int alpha, bool useAlpha = true)
+{
+    const Gdiplus::ARGB a = useAlpha ? static_cast<Gdiplus::ARGB>(alpha & 0xFF) : 0xFFu;
+    return (a << 24) | (static_cast<Gdiplus::ARGB>(GetRValue(colour)) << 16) |
+           (static_cast<Gdiplus::ARGB>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+// Closed rounded rectangle; `corner` (clamped to 1..100) is the size of
+// each corner arc's box, not a radius.
+void AddRoundRect(GraphicsPath& path, float x, float y, float width, float height, int corner);
+// Open outline with rounded top corners and no bottom edge.
+void AddTabOutline(GraphicsPath& path, int x, int y, int width, int height, int corner);
+// Strokes `path` `count` times with widths 1..count of one translucent pen.
+void DrawGlow(Graphics& graphics, const GraphicsPath& path, int count, COLORREF colour, int alpha);
+
+// Memory DCs.
+HDC CaptureBackground(HWND window, const RECT& rect);
+void RegisterMemoryDC(HDC dc, HBITMAP bitmap, HGDIOBJ previous);
+bool ReleaseMemoryDC(HDC dc);
+HBITMAP MemoryDCToBitmap(HDC dc, int width, int height);
+HBITMAP MakeFrostedClientBitmap(HWND window);
+HDC MakeFrostedDC(HWND control);
+void PaintFrostedClient(HWND control, HDC dc, bool toDC);
+
+// A DC of the window (or `dc` when `useGiven`) with every visible child
+// that is not WS_EX_TRANSPARENT excluded from its clipping.
+HDC GetDCExcludingChildren(HWND window, HDC dc, bool useGiven);
+RECT ChildRectInParent(HWND child);
+
+// Window-table lookups (1-based indices, 0 = none).
+int FindWindowRecord(HWND window);
+int FindAncestorRecord(HWND window);
+int FindFrameEntry(int recordIndex, HWND window);
+int FindAncestorFrame(int recordIndex, HWND window, HWND stopWindow);
+int FindOwnerRecord(HWND window, int& recordIndex, int& frameIndex, HWND& holder, bool useHolders);
+
+// Geometry.
+RECT RectRelativeTo(HWND reference, HWND window);
+RECT RectInRoot(HWND window);
+RECT RectInOwner(HWND window);
+RECT ClientRectInWindow(HWND window);
+
+// Window tests.
+std::string GetClassNameText(HWND window);
+bool IsOwnerDrawListBox(HWND window);
+bool IsAutoRadioButton(HWND window);
+bool IsAutoRadioButtonStyle(LONG_PTR style);

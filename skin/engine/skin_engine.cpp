@@ -1,0 +1,74 @@
+#include "skin_engine.h"
+
+#include "gdiplus_binding.h"
+
+namespace {
+
+SkinEngine* g_engine = nullptr;
+
+LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace
+
+SkinEngine::SkinEngine()
+{
+    g_engine = this;
+    SkinModule().backColour = GetSysColor(COLOR_BTNFACE);
+}
+
+SkinEngine::~SkinEngine()
+{
+    SkinModuleState& state = SkinModule();
+    if (state.moduleIcon) {
+        DestroyIcon(state.moduleIcon);
+        state.moduleIcon = nullptr;
+    }
+    if (state.gdiplusToken) {
+        ShutdownGdiplus(state.gdiplusToken);
+        state.gdiplusToken = 0;
+    }
+    if (g_engine == this)
+        g_engine = nullptr;
+}
+
+SkinEngine* SkinEngine::Instance() { return g_engine; }
+
+void SkinEngine::StartModule()
+{
+    SkinModuleState& state = SkinModule();
+    state.gdiplusToken = StartupGdiplus(1);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    state.moduleIcon = LoadIconA(instance, MAKEINTRESOURCEA(129));
+    if (!state.moduleIcon)
+        state.moduleIcon = LoadIconA(instance, "DEFAULT_ICON");
+    state.firstSizePending = true;
+    state.skinControls = true;
+    state.washAlpha = kDefaultWashAlpha;
+    state.accentColour = kDefaultAccentColour;
+    state.trackbarStyle = 1;
+}
+
+WNDPROC SkinEngine::WindowProcEntry() { return &SkinWindowProcedure; }
+
+WindowRecord* RecordOfWindow(HWND window, int* index)
+{
+    const int found = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, "Hw_lbID")));
+    WindowRecord* record = RecordAt(found);
+    if (index)
+        *index = record ? found : 0;
+    return record;
+}
+
+namespace {
+
+// Reaches the one engine object from the system's window-procedure call.
+LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Until the message handling exists the window keeps its own procedure.
+    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, "Hw_hProc"));
+    if (previous)
+        return CallWindowProcA(previous, window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace

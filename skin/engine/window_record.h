@@ -1,0 +1,159 @@
+#pragma once
+// One skinned top-level window's state, and the entry types it holds.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "skin_list.h"
+#include "tooltip.h"
+
+using ByteArray = std::vector<std::uint8_t>;
+
+// A routine the engine runs for a caption button (no arguments).
+using SkinRoutine = std::function<void()>;
+
+// x, y, width, height.
+struct SkinRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct SkinRectF {
+    float x = 0, y = 0, width = 0, height = 0;
+};
+
+enum CaptionButtonKind : int {
+    kCaptionClose = 0,
+    kCaptionMaximize = 1,
+    kCaptionMinimize = 2,
+    kCaptionMenu = 3,
+    kCaptionHelp = 4,
+    kCaptionApplication = 5,
+};
+
+struct CaptionButton {
+    int width = 0;
+    int height = 0;
+    ByteArray picture;          // encoded PNG
+    ByteArray alternatePicture; // the maximise button's picture while maximised
+    int kind = kCaptionClose;
+    std::string toolTipText;
+    SkinRoutine routine;        // run by an application (kind 5) button
+    SkinRectF rect;             // client coordinates
+};
+
+struct StatusPart {
+    int width = 0; // -1: the rest of the bar
+    std::string text;
+    ByteArray picture;
+    COLORREF textColour = 0;
+};
+
+// Caption-button hover fade: the button and its step (0..8).
+struct FadeState {
+    int button = 0;
+    int step = 0;
+};
+
+// A skinned container child window.
+struct FrameEntry {
+    HWND window = nullptr;
+    COLORREF tintColour = 0; // 0: no tint
+    int tintAlpha = 0;
+    bool rounded = false;
+    bool tintChildren = false;
+};
+
+// A skinned label.
+struct LabelEntry {
+    HWND window = nullptr;
+};
+
+// A skinned control of one of the per-class lists.
+struct ControlEntry {
+    HWND window = nullptr;
+};
+
+// A memory DC with a bitmap selected into it; puts the first selected
+// object back and deletes both when dropped.
+class RecordDC {
+public:
+    RecordDC() = default;
+    RecordDC(const RecordDC&) = delete;
+    RecordDC& operator=(const RecordDC&) = delete;
+    ~RecordDC() { Reset(); }
+
+    // Makes the DC when there is none; selects `bitmap` (now owned) and
+    // deletes the bitmap it replaces, unless that was the DC's own.
+    void Select(HBITMAP bitmap);
+    void Reset();
+
+    HDC Dc() const { return dc_; }
+    HBITMAP Bitmap() const { return bitmap_; }
+    HGDIOBJ FirstSelected() const { return firstSelected_; }
+
+private:
+    HDC dc_ = nullptr;
+    HGDIOBJ firstSelected_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+};
+
+struct WindowRecord {
+    HWND window = nullptr;
+    int captionHeight = 0;
+    bool showHelpButton = false, showMenuButton = false, showMinimizeButton = false, showMaximizeButton = false,
+         showCloseButton = false;
+    bool showTitle = false;
+    bool captionGloss = false;
+    WNDPROC previousProc = nullptr;
+    ByteArray windowPicture;
+    int pictureMode = 0;
+    COLORREF pictureColour = 0;
+    std::vector<CaptionButton> captionButtons; // button n is captionButtons[n - 1]
+    int stripX = 0, stripY = 0, stripWidth = 0, stripHeight = 0;
+    bool maximised = false, minimised = false;
+    int minTrackWidth = 0, minTrackHeight = 0, maxTrackWidth = 0, maxTrackHeight = 0;
+    bool resizable = false;
+    bool drawFrame = false;
+    COLORREF titleColour = 0, titleShadowColour = 0;
+    std::string titleFontName;
+    int titleFontSize = 0;
+    bool titleBold = false;
+    int hotButton = 0;
+    int hotControlClass = 0;
+    HWND hotControlParent = nullptr;
+    SkinRoutine helpRoutine, menuRoutine;
+    ToolTip toolTip;
+    int statusBarHeight = 0;
+    SkinRect statusBarRect;
+    std::vector<StatusPart> statusBarParts;
+    std::vector<SkinRect> statusPartRects;
+    bool statusAutoTextColour = false, statusTextHalo = false;
+    COLORREF statusTextColour = 0, statusHaloColour = 0;
+    std::string statusFontName;
+    int statusFontSize = 0;
+    SkinList<ControlEntry> buttons, edits, listControls, trackbars, progressBars, comboBoxes, upDowns, headers;
+    SkinList<LabelEntry> labels;
+    bool needsRender = false;
+    RecordDC background;   // the frame image (backgroundDC)
+    RecordDC captionCache; // copy of the caption band
+    RecordDC statusCache;  // copy of the status bar
+    int hotControlIndex = 0, controlUnderMouse = 0;
+    int captionToolCount = 0;
+    SkinList<FrameEntry> frames;
+    bool skinned = false;
+    std::vector<std::pair<HWND, int>> dockedPanes;
+    bool mouseInside = false;
+    FadeState fadeIn, fadeOut;
+    bool hoverTimerRunning = false;
+
+    HDC BackgroundDC() const { return background.Dc(); }
+    CaptionButton* Button(int number)
+    {
+        if (number < 1 || number > static_cast<int>(captionButtons.size()))
+            return nullptr;
+        return &captionButtons[static_cast<size_t>(number - 1)];
+    }
+};
