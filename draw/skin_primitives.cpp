@@ -204,24 +204,6 @@ HDC CaptureBackground(HWND window, const RECT& rect)
     return dc;
 }
 
-HBITMAP MakeFrostedClientBitmap(HWND window)
-{
-    const RECT rect = ClientRectInWindow(window);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC dc = CaptureBackground(window, rect);
-    if (!dc)
-        return nullptr;
-    {
-        Graphics graphics;
-        graphics.CreateFromHDC(dc);
-        SolidBrush brush;
-        brush.Create(ToArgb(0xFFFFFF, SkinModule().washAlpha));
-        graphics.FillRectangle(brush, 0, 0, static_cast<float>(width), static_cast<float>(height));
-    }
-    return MemoryDCToBitmap(dc, width, height);
-}
-
 HDC MakeFrostedDC(HWND control)
 {
     const RECT rect = ClientRectInWindow(control);
@@ -235,6 +217,15 @@ HDC MakeFrostedDC(HWND control)
     graphics.FillRectangle(brush, 0, 0, static_cast<float>(rect.right - rect.left),
                            static_cast<float>(rect.bottom - rect.top));
     return dc;
+}
+
+HBITMAP MakeFrostedClientBitmap(HWND window)
+{
+    HDC dc = MakeFrostedDC(window);
+    if (!dc)
+        return nullptr;
+    const RECT rect = ClientRectInWindow(window);
+    return MemoryDCToBitmap(dc, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 void PaintFrostedClient(HWND control, HDC dc, bool toDC)
