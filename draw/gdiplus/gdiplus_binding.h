@@ -22,9 +22,12 @@
 // Getters return their out-value (0 on failure); see gdiplus_object.h for
 // the common wrapper shape (Empty/Live, creators, release, move-only).
 //
-// Images: Graphics takes images as `const Image&` and reads the native
-// handle with Image::GetNativeHandle() returning Gdiplus::GpImage*
-// (declared in image.h by the image wrappers).
+// Images: Graphics (graphics.h) takes any image wrapper whose
+// GetNativeHandle() returns a Gdiplus::GpImage* (or a GpBitmap*), as
+// OwnedGdiplusObject<Gdiplus::GpImage, ...> provides; so Graphics needs no
+// include of the image wrappers and they may include graphics.h.
+// Tests: tests/gdiplus/gdiplus_session_test.cpp starts GDI+ once for the
+// whole gdiplus test program.
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
