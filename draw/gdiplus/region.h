@@ -35,6 +35,9 @@ public:
     {
         return Record(gdip::GdipCombineRegionRect(Handle(), &rect, mode));
     }
+    // IsEmpty() tells whether the wrapper holds a region; IsEmpty(graphics)
+    // whether that region covers nothing.
+    using GdiplusObject<Gdiplus::GpRegion>::IsEmpty;
     // Bounds on the surface of `graphics`; all 0 when the call fails.
     Gdiplus::RectF GetBounds(const Graphics& graphics) const;
     bool IsEmpty(const Graphics& graphics) const;

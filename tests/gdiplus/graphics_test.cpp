@@ -200,6 +200,8 @@ TEST_F(GraphicsOnCanvas, MeasureCharacterRangesGivesOneRegionPerRange)
     std::array<Region, 2> regions;
     ASSERT_TRUE(graphics.MeasureCharacterRanges("宋体", font, Gdiplus::RectF(0.0f, 0.0f, 100.0f, 40.0f), format,
                                                 regions));
+    ASSERT_FALSE(regions[0].IsEmpty());
+    EXPECT_FALSE(regions[0].IsEmpty(graphics));
     const Gdiplus::RectF first = regions[0].GetBounds(graphics);
     const Gdiplus::RectF second = regions[1].GetBounds(graphics);
     EXPECT_GT(first.Width, 0.0f);
