@@ -1,0 +1,75 @@
+#include "working_set.h"
+
+#include <shlwapi.h>
+
+#include "embedded.h"
+#include "unique_handle.h"
+
+namespace {
+
+// CREATE_NEW makes "only when missing" one step, so overlapping runs never
+// write over each other. A file left half written is removed again.
+void WriteUtilityUnlessPresent(const std::string& path)
+{
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE)
+        return;
+    const resources::Bytes bytes = resources::EmptyUtility();
+    DWORD written = 0;
+    const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                          written == bytes.size();
+    file.reset();
+    if (!complete)
+        DeleteFileA(path.c_str());
+}
+
+void RunHiddenAndWait(std::string commandLine)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started))
+        return;
+    UniqueHandle process(started.hProcess);
+    UniqueHandle thread(started.hThread);
+    WaitForSingleObject(process.get(), INFINITE);
+}
+
+DWORD WINAPI WorkingSetTrimThread(void*)
+{
+    TrimWorkingSetNow();
+    return 0;
+}
+
+} // namespace
+
+std::string EmptyUtilityPath()
+{
+    char windowsDirectory[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("windir", windowsDirectory, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    return std::string(windowsDirectory, length) + "\\empty.exe";
+}
+
+std::string EmptyUtilityCommandLine(const std::string& path, DWORD processId)
+{
+    return path + " " + std::to_string(processId);
+}
+
+void TrimWorkingSetNow()
+{
+    const std::string path = EmptyUtilityPath();
+    if (path.empty())
+        return;
+    WriteUtilityUnlessPresent(path);
+    RunHiddenAndWait(EmptyUtilityCommandLine(path, GetCurrentProcessId()));
+}
+
+void StartWorkingSetTrim()
+{
+    SHCreateThread(WorkingSetTrimThread, nullptr, 0, nullptr);
+}
