@@ -52,8 +52,9 @@ const FrameEntry* Frame(int recordIndex, int frameIndex)
     return record ? record->frames.At(frameIndex) : nullptr;
 }
 
-// A zeroed (fully transparent black) 32-bit DIB section.
-HBITMAP CreateTransparentSurface(int width, int height)
+} // namespace
+
+HBITMAP CreateArgbSurface(int width, int height)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -65,8 +66,6 @@ HBITMAP CreateTransparentSurface(int width, int height)
     void* bits = nullptr;
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
-
-} // namespace
 
 void AddRoundRect(GraphicsPath& path, float x, float y, float width, float height, int corner)
 {
@@ -142,7 +141,7 @@ HDC CaptureBackground(HWND window, const RECT& rect)
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP surface = CreateTransparentSurface(width, height);
+    HBITMAP surface = CreateArgbSurface(width, height);
     if (!dc || !surface) {
         if (dc)
             DeleteDC(dc);

@@ -28,6 +28,10 @@ void AddTabOutline(GraphicsPath& path, int x, int y, int width, int height, int 
 // Strokes `path` `count` times with widths 1..count of one translucent pen.
 void DrawGlow(Graphics& graphics, const GraphicsPath& path, int count, COLORREF colour, int alpha);
 
+// A 32-bit top-down DIB section, zeroed (fully transparent black); at
+// least 1 x 1.
+HBITMAP CreateArgbSurface(int width, int height);
+
 // Memory DCs.
 HDC CaptureBackground(HWND window, const RECT& rect);
 void RegisterMemoryDC(HDC dc, HBITMAP bitmap, HGDIOBJ previous);
