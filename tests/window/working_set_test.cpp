@@ -169,8 +169,11 @@ UtilityRun RunEmbeddedUtility(const std::string& arguments)
     const std::string folder = TempFolder() + "empty_utility_" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string exe = folder + "\\empty.exe";
+    // Written once per run of this program: a file left by an earlier build
+    // in the same folder must not be taken for this one.
+    static const bool written = WriteWholeFile(exe, AsString(resources::EmptyUtility()));
     UtilityRun run;
-    if (!ReadWholeFile(exe) && !WriteWholeFile(exe, AsString(resources::EmptyUtility())))
+    if (!written)
         return run;
 
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
