@@ -64,7 +64,10 @@ namespace {
 // Reaches the one engine object from the system's window-procedure call.
 LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Until the message handling exists the window keeps its own procedure.
+    if (SkinEngine* engine = SkinEngine::Instance())
+        return engine->HandleWindowMessage(window, message, wParam, lParam);
+    // The engine is gone (the program is ending): the window's own
+    // procedure handles what is left.
     auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, "Hw_hProc"));
     if (previous)
         return CallWindowProcA(previous, window, message, wParam, lParam);

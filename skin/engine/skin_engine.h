@@ -17,25 +17,25 @@ class Graphics;
 inline constexpr COLORREF kAccentFollowsBackColour = 0xFFFFFFFF;
 
 struct BackgroundPictureOptions {
-    std::optional<std::string> fileName;
-    std::optional<ByteArray> pictureBytes;
-    std::optional<COLORREF> backColour;
-    std::optional<COLORREF> accentColour; // kAccentFollowsBackColour: take the back colour
-    std::optional<int> pictureMode;       // 4 when not given
+    std::optional<std::string> fileName{};
+    std::optional<ByteArray> pictureBytes{};
+    std::optional<COLORREF> backColour{};
+    std::optional<COLORREF> accentColour{}; // kAccentFollowsBackColour: take the back colour
+    std::optional<int> pictureMode{};       // 4 when not given
 };
 
 struct SkinWindowOptions {
-    std::optional<int> captionHeight;
-    std::optional<bool> drawFrame;
-    std::optional<bool> resizable;
-    std::optional<bool> showHelpButton;
-    std::optional<bool> showMenuButton;
-    std::optional<bool> showTitle;
-    std::optional<bool> captionGloss;
-    std::optional<int> statusBarHeight;
-    std::optional<std::vector<StatusPart>> statusBarParts;
-    std::optional<ByteArray> picture;
-    std::optional<int> pictureMode;
+    std::optional<int> captionHeight{};
+    std::optional<bool> drawFrame{};
+    std::optional<bool> resizable{};
+    std::optional<bool> showHelpButton{};
+    std::optional<bool> showMenuButton{};
+    std::optional<bool> showTitle{};
+    std::optional<bool> captionGloss{};
+    std::optional<int> statusBarHeight{};
+    std::optional<std::vector<StatusPart>> statusBarParts{};
+    std::optional<ByteArray> picture{};
+    std::optional<int> pictureMode{};
 };
 
 class SkinEngine {
@@ -61,7 +61,9 @@ public:
 
     // --- methods, in the engine's table order ---
     // Destroy: the destructor. Copy: deleted (see above).
-    // HandleWindowMessage, RunCaptionButton, SkinWindow: the window take-over.
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void RunCaptionButton(int index, int button);
+    void SkinWindow(HWND window, const SkinWindowOptions& options = {});
     bool AddCaptionButton(HWND window, const ByteArray& picture, const std::string& toolTipText,
                           SkinRoutine routine);
     bool SetTitleFont(HWND window, std::optional<std::string> fontName = {}, std::optional<int> fontSize = {},
@@ -98,9 +100,10 @@ public:
                            std::optional<COLORREF> textColour = {}, std::optional<COLORREF> haloColour = {},
                            std::optional<std::string> fontName = {}, std::optional<int> fontSize = {});
     // SkinImageButton, SkinStateImageButton, SkinFrame, SetFrameAlpha,
-    // GetCaptionButtonStrip, SkinLabel, LayoutDockedPanes,
-    // SetControlTextColour, GetDefaultBackColour, SetCaptionButtonImages:
-    // the container, label and picture-button methods.
+    // GetCaptionButtonStrip, SkinLabel: the container, label and
+    // picture-button methods.
+    void LayoutDockedPanes(int index);
+    // SetControlTextColour, GetDefaultBackColour, SetCaptionButtonImages.
 
     // Width in pixels of the skinned frame's border (3 once a window is skinned).
     int frameBorder = 0;
