@@ -23,9 +23,10 @@ void RebuildCache(RecordDC& cache, HDC source, int x, int y, int width, int heig
         BitBlt(cache.Dc(), 0, 0, width, height, source, x, y, SRCCOPY);
 }
 
-void InvalidateChildrenOf(HWND window, const SkinList<ControlEntry>& list, bool withChildren)
+template <typename Entry>
+void InvalidateChildrenOf(HWND window, const SkinList<Entry>& list, bool withChildren)
 {
-    list.ForEach([&](int, const ControlEntry& entry) {
+    list.ForEach([&](int, const Entry& entry) {
         if (!entry.window || GetParent(entry.window) != window)
             return;
         InvalidateRect(entry.window, nullptr, TRUE);
@@ -126,8 +127,9 @@ void SkinEngine::RenderWindowImage(int index, HDC /*dc*/, bool present)
         ReleaseDC(window, target);
     }
     if (!SkinModule().firstSizePending) {
-        for (const SkinList<ControlEntry>* list : {&record->buttons, &record->edits, &record->trackbars,
-                                                   &record->progressBars, &record->comboBoxes, &record->upDowns})
+        InvalidateChildrenOf(window, record->buttons, false);
+        for (const SkinList<ControlEntry>* list : {&record->edits, &record->trackbars, &record->progressBars,
+                                                   &record->comboBoxes, &record->upDowns})
             InvalidateChildrenOf(window, *list, false);
         InvalidateChildrenOf(window, record->listControls, true);
     }

@@ -69,11 +69,52 @@ struct FrameEntry {
 // A skinned label.
 struct LabelEntry {
     HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    COLORREF keyColour = 0; // the colour made transparent
 };
 
-// A skinned control of one of the per-class lists.
+// A skinned control of one of the per-class lists that keeps no more.
 struct ControlEntry {
     HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+};
+
+// How a skinned button is painted.
+enum ButtonKind : int {
+    kButtonDrawn = 0,   // skinned push button
+    kButtonIcon = 1,    // picture button with one picture
+    kButtonPicture = 3, // picture button drawn from state pictures
+    kButtonRadio = 4,
+    kButtonCheck = 5,
+};
+
+// A skinned button of any kind (push button, check box, radio button,
+// picture button).
+struct ButtonRecord {
+    HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    int kind = kButtonDrawn;
+    ByteArray pictures[5]; // normal, hot, pressed, (unused), disabled
+    int iconOption = 0;
+    std::string text;
+    int focused = 0;
+    int reserved = 0;
+    int checkState = 0;
+    HWND ownerWindow = nullptr;
+    ToolTip toolTip;
+    std::string fontName;
+    int fontSize = 0;
+    int fontStyle = 0;
+};
+
+// A skinned list box, list view, tree view, IP-address control,
+// date-time picker or the list of a simple combo box.
+struct ListRecord {
+    HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    int focused = 0;
+    int hot = 0;
+    int reserved = 0;
 };
 
 // A memory DC with a bitmap selected into it; puts the first selected
@@ -134,7 +175,23 @@ struct WindowRecord {
     COLORREF statusTextColour = 0, statusHaloColour = 0;
     std::string statusFontName;
     int statusFontSize = 0;
-    SkinList<ControlEntry> buttons, edits, listControls, trackbars, progressBars, comboBoxes, upDowns, headers;
+    SkinList<ButtonRecord> buttons;
+    SkinList<ListRecord> listControls;
+    SkinList<ControlEntry> edits, trackbars, progressBars, comboBoxes, upDowns, headers;
+
+    // Calls visit(list) for each of the eight per-class control lists.
+    template <typename Visit>
+    void ForEachControlList(Visit visit)
+    {
+        visit(buttons);
+        visit(edits);
+        visit(listControls);
+        visit(trackbars);
+        visit(progressBars);
+        visit(comboBoxes);
+        visit(upDowns);
+        visit(headers);
+    }
     SkinList<LabelEntry> labels;
     bool needsRender = false;
     RecordDC background;   // the frame image (backgroundDC)

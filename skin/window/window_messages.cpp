@@ -65,11 +65,9 @@ void ReleaseRecord(HWND window)
     for (int j = 1; j <= RecordCount(); ++j) {
         WindowRecord& other = *RecordAt(j);
         SetIndexProperty(other.window, "Hw_lbID", j);
-        for (const SkinList<ControlEntry>* list : {&other.buttons, &other.edits, &other.listControls, &other.trackbars,
-                                                   &other.progressBars, &other.comboBoxes, &other.upDowns,
-                                                   &other.headers}) {
-            list->ForEach([j](int, const ControlEntry& control) { SetIndexProperty(control.window, "Hw_FuID", j); });
-        }
+        other.ForEachControlList([j](auto& list) {
+            list.ForEach([j](int, const auto& control) { SetIndexProperty(control.window, "Hw_FuID", j); });
+        });
         other.frames.ForEach([j](int, const FrameEntry& frame) { SetIndexProperty(frame.window, "Hw_FuID", j); });
         other.labels.ForEach([j](int, const LabelEntry& label) { SetIndexProperty(label.window, "Kj_FuID", j); });
     }
