@@ -1,8 +1,8 @@
 #pragma once
 // Pictures and files stored in the program as byte arrays. The pictures
-// are drawn by tools/make_skin_pictures.py and tools/make_icon.py; the
-// working-set utility is built from tools/empty (library
-// empty_utility_bytes, not part of resources).
+// are drawn by tools/make_skin_pictures.py, tools/make_check_pictures.py
+// and tools/make_icon.py; the working-set utility is built from
+// tools/empty (library empty_utility_bytes, not part of resources).
 #include <cstddef>
 #include <span>
 
@@ -19,6 +19,8 @@ DECLARE_EMBEDDED(kCaptionMinimisePng);
 DECLARE_EMBEDDED(kCaptionMaximisePng);
 DECLARE_EMBEDDED(kCaptionRestorePng);
 DECLARE_EMBEDDED(kCaptionClosePng);
+DECLARE_EMBEDDED(kCheckFramePng);
+DECLARE_EMBEDDED(kCheckMarkPng);
 DECLARE_EMBEDDED(kEmptyUtility);
 
 #undef DECLARE_EMBEDDED
@@ -38,6 +40,10 @@ inline Bytes CaptionMinimise() { return {kCaptionMinimisePng, kCaptionMinimisePn
 inline Bytes CaptionMaximise() { return {kCaptionMaximisePng, kCaptionMaximisePng_size}; }
 inline Bytes CaptionRestore() { return {kCaptionRestorePng, kCaptionRestorePng_size}; }
 inline Bytes CaptionClose() { return {kCaptionClosePng, kCaptionClosePng_size}; }
+// Check-box pictures (13 x 13 PNGs, tools/make_check_pictures.py): the empty
+// frame, and the frame with its tick.
+inline Bytes CheckBoxFrame() { return {kCheckFramePng, kCheckFramePng_size}; }
+inline Bytes CheckBoxMark() { return {kCheckMarkPng, kCheckMarkPng_size}; }
 // empty.exe, built for the same target as the program.
 inline Bytes EmptyUtility() { return {kEmptyUtility, kEmptyUtility_size}; }
 } // namespace resources
