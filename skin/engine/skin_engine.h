@@ -99,9 +99,17 @@ public:
     bool SetStatusBarStyle(HWND window, std::optional<bool> autoTextColour = {}, std::optional<bool> halo = {},
                            std::optional<COLORREF> textColour = {}, std::optional<COLORREF> haloColour = {},
                            std::optional<std::string> fontName = {}, std::optional<int> fontSize = {});
-    // SkinImageButton, SkinStateImageButton, SkinFrame, SetFrameAlpha,
-    // GetCaptionButtonStrip, SkinLabel: the container, label and
-    // picture-button methods.
+    // SkinImageButton, SkinStateImageButton: the picture-button methods.
+    // Takes over a child window that holds controls of its own: registers
+    // it as a frame of its nearest skinned ancestor and skins its controls.
+    // An omitted tint colour is 0 (no tint); the alpha keeps its low byte.
+    void SkinFrame(HWND frame, std::optional<bool> tintChildren = {}, std::optional<COLORREF> tintColour = {},
+                   std::optional<int> tintAlpha = {}, std::optional<bool> drawBorder = {});
+    // SetFrameAlpha, GetCaptionButtonStrip.
+    // Makes a label look transparent: its pixels of `keyColour` (the
+    // system face colour when omitted) show the skin background.
+    void SkinLabel(HWND label, std::optional<COLORREF> keyColour = {}, std::optional<COLORREF> tintColour = {},
+                   std::optional<int> tintAlpha = {});
     void LayoutDockedPanes(int index);
     // SetControlTextColour, GetDefaultBackColour, SetCaptionButtonImages.
 

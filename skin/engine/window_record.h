@@ -62,8 +62,17 @@ struct FrameEntry {
     HWND window = nullptr;
     COLORREF tintColour = 0; // 0: no tint
     int tintAlpha = 0;
-    bool rounded = false;
-    bool tintChildren = false;
+    bool rounded = false;      // a group box: rounded outline and caption
+    bool tintChildren = false; // the skin paints the frame; its controls take its tint
+    bool drawBorder = false;   // rounded double outline
+    WNDPROC oldProc = nullptr;
+    bool needsRepaint = false; // the next paint renders the frame in full
+    // The group box's font.
+    std::string fontName;
+    int fontSize = 0;
+    int fontStyle = 0;
+    // Child windows stretched to the frame's width; (window, top).
+    std::vector<std::pair<HWND, int>> dockedPanes{{nullptr, 0}};
 };
 
 // A skinned label.
