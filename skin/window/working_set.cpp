@@ -25,13 +25,16 @@ void WriteUtilityUnlessPresent(const std::string& path)
 
 void RunHiddenAndWait(std::string commandLine)
 {
+    // Hidden, without a console of its own, and with no standard handles:
+    // the utility must not hold on to whatever this program's output is
+    // connected to (a pipe read by another program waits for every holder).
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &started))
         return;
     UniqueHandle process(started.hProcess);
     UniqueHandle thread(started.hThread);

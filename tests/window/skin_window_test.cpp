@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <tlhelp32.h>
+
 #include "gallery_window.h"
 #include "pump.h"
 #include "skin_primitives.h"
@@ -56,6 +58,21 @@ HWND CreateOwnWindow(DWORD style, int width = 360, int height = 270)
 int IndexOf(HWND window) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, "Hw_lbID"))); }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+
+// Whether a process runs the trimming utility.
+bool UtilityRunning()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool running = false;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        running = running || lstrcmpiA(entry.szExeFile, "empty.exe") == 0;
+    CloseHandle(snapshot);
+    return running;
+}
 
 class SkinWindowTest : public EngineTest {
 protected:
@@ -396,6 +413,8 @@ TEST_F(SkinWindowTest, LosingActivationRunsTheTrimmingUtility)
     EXPECT_EQ(GetFileAttributesA(utility.c_str()), INVALID_FILE_ATTRIBUTES) << "activation does not trim";
     SendMessageA(window, WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_TRUE(PumpUntil([&] { return GetFileAttributesA(utility.c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000));
+    // The run finishes while this program goes on handling messages.
+    EXPECT_TRUE(PumpUntil([] { return !UtilityRunning(); }, 10000));
 }
 
 } // namespace

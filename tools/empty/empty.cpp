@@ -75,6 +75,21 @@ bool EmptyProcessesNamed(const char* taskName)
     return found > 0 && allEmptied;
 }
 
+constexpr DWORD kTimeLimitMs = 10000;
+
+struct Job {
+    std::optional<DWORD> processId;
+    const char* taskName;
+    bool emptied = false;
+};
+
+DWORD WINAPI RunJob(void* parameter)
+{
+    auto& job = *static_cast<Job*>(parameter);
+    job.emptied = job.processId ? EmptyProcess(*job.processId) : EmptyProcessesNamed(job.taskName);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -84,7 +99,17 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 1;
     }
-    const std::optional<DWORD> processId = ParseProcessId(argument);
-    const bool emptied = processId ? EmptyProcess(*processId) : EmptyProcessesNamed(argv[1]);
-    return emptied ? 0 : 2;
+    // The trimming runs on a thread of its own with a time limit: a target
+    // that ends while it is being trimmed can leave the request unanswered
+    // on some systems, and the utility must never outlive it for long.
+    Job job{ParseProcessId(argument), argv[1]};
+    UniqueHandle worker(CreateThread(nullptr, 0, &RunJob, &job, 0, nullptr));
+    if (!worker)
+        return 2;
+    if (WaitForSingleObject(worker.get(), kTimeLimitMs) != WAIT_OBJECT_0) {
+        std::fputs("Gave up: the process did not answer in time\n", stderr);
+        std::fflush(stderr);
+        ExitProcess(3);
+    }
+    return job.emptied ? 0 : 2;
 }
