@@ -193,7 +193,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             events_.OnTrayEvent(*event);
         return 0;
     case WM_LBUTTONDOWN:
-        // No system caption: dragging the window's background moves it.
+        // No system caption: dragging the window's background moves it,
+        // unless a skin has taken the window over and moves it by its own
+        // caption.
+        if (GetPropA(window_, "Hw_lbID"))
+            return 0;
         ReleaseCapture();
         SendMessageA(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
         return 0;

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <memory>
+
+#include "skin_engine.h"
 #include "startup_window.h"
 
 bool InitialiseProgramThread()
@@ -26,10 +29,12 @@ void DispatchProgramMessage(StartupWindow& window, MSG& message)
 
 int RunProgram(AppServices& services)
 {
+    auto skin = std::make_unique<SkinEngine>();
     const bool com = InitialiseProgramThread();
+    skin->StartModule();
     int exitCode = 0;
     {
-        StartupWindow window(services);
+        StartupWindow window(services, skin.get());
         if (window.Create()) {
             MSG message;
             while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -43,6 +48,8 @@ int RunProgram(AppServices& services)
         // Program end.
         window.ReleaseProgramState();
     }
+    skin.reset();
+    FreeSkinModule();
     if (com)
         ShutDownProgramThread();
     return exitCode;

@@ -92,6 +92,8 @@ void StartupWindow::OnCreated()
     runDirectory_ = ReadRunDirectory();
     if (WantsStartWithWindows(runDirectory_))
         RegisterStartWithWindows(kProgramName, runDirectory_ + ExecutableFileName(), StartupFolder());
+    if (skin_)
+        DressWithSkin();
     SetDisplayFormat(kPickerCurrent);
     SetDisplayFormat(kPickerTarget);
 }

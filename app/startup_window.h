@@ -5,6 +5,8 @@
 #include <string>
 
 #include "form.h"
+
+class SkinEngine;
 #include "handles.h"
 #include "services.h"
 
@@ -50,7 +52,12 @@ const FormDesign& StartupWindowDesign();
 
 class StartupWindow final : public FormEvents {
 public:
-    explicit StartupWindow(AppServices& services) : services_(services), form_(*this) {}
+    // With a skin engine the created event dresses the window with the
+    // skin; without one Windows draws it.
+    explicit StartupWindow(AppServices& services, SkinEngine* skin = nullptr)
+        : services_(services), skin_(skin), form_(*this)
+    {
+    }
     StartupWindow(const StartupWindow&) = delete;
     StartupWindow& operator=(const StartupWindow&) = delete;
 
@@ -85,6 +92,10 @@ private:
     double ReadPicker(int picker) const;
     int ChosenPowerAction() const;
 
+    // Skin.
+    void DressWithSkin();
+    void ChangeSkin();
+
     // Tray mode.
     void HideToTray();
     void ShowFromTray();
@@ -92,6 +103,7 @@ private:
     bool IsChecked(int control) const;
 
     AppServices& services_;
+    SkinEngine* skin_;
     Form form_;
     std::string runDirectory_;
     UniqueFont countdownFont_;
