@@ -1,10 +1,14 @@
 #include "skin_engine.h"
 
 #include "gdiplus_binding.h"
+#include "working_set.h"
 
 namespace {
 
 SkinEngine* g_engine = nullptr;
+
+// How long the end of the program waits for trimming runs still going.
+constexpr DWORD kTrimWaitMs = 5000;
 
 LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -18,6 +22,7 @@ SkinEngine::SkinEngine()
 
 SkinEngine::~SkinEngine()
 {
+    WaitForWorkingSetTrims(kTrimWaitMs);
     SkinModuleState& state = SkinModule();
     if (state.moduleIcon) {
         DestroyIcon(state.moduleIcon);

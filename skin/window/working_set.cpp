@@ -1,5 +1,7 @@
 #include "working_set.h"
 
+#include <atomic>
+
 #include <shlwapi.h>
 
 #include "embedded.h"
@@ -41,9 +43,13 @@ void RunHiddenAndWait(std::string commandLine)
     WaitForSingleObject(process.get(), INFINITE);
 }
 
+// Runs started and not yet ended.
+std::atomic<int> g_runningTrims{0};
+
 DWORD WINAPI WorkingSetTrimThread(void*)
 {
     TrimWorkingSetNow();
+    --g_runningTrims;
     return 0;
 }
 
@@ -74,5 +80,18 @@ void TrimWorkingSetNow()
 
 void StartWorkingSetTrim()
 {
-    SHCreateThread(WorkingSetTrimThread, nullptr, 0, nullptr);
+    ++g_runningTrims;
+    if (!SHCreateThread(WorkingSetTrimThread, nullptr, 0, nullptr))
+        --g_runningTrims;
+}
+
+bool WaitForWorkingSetTrims(DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (g_runningTrims.load() > 0) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        Sleep(10);
+    }
+    return true;
 }

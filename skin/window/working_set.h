@@ -21,3 +21,9 @@ void TrimWorkingSetNow();
 
 // Starts TrimWorkingSetNow on a new thread and returns at once.
 void StartWorkingSetTrim();
+
+// Waits until every run started by StartWorkingSetTrim has ended, at most
+// `timeoutMs`; true when none is left. The program waits before it ends: a
+// utility still starting up when its target process goes away can be left
+// waiting for it.
+bool WaitForWorkingSetTrims(DWORD timeoutMs);

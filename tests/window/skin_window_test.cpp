@@ -11,6 +11,7 @@
 #include "gallery_window.h"
 #include "pump.h"
 #include "skin_primitives.h"
+#include "working_set.h"
 
 namespace {
 
@@ -413,8 +414,9 @@ TEST_F(SkinWindowTest, LosingActivationRunsTheTrimmingUtility)
     EXPECT_EQ(GetFileAttributesA(utility.c_str()), INVALID_FILE_ATTRIBUTES) << "activation does not trim";
     SendMessageA(window, WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_TRUE(PumpUntil([&] { return GetFileAttributesA(utility.c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000));
-    // The run finishes while this program goes on handling messages.
-    EXPECT_TRUE(PumpUntil([] { return !UtilityRunning(); }, 10000));
+    // The run finishes; the end of the program waits for it.
+    EXPECT_TRUE(WaitForWorkingSetTrims(10000));
+    EXPECT_FALSE(UtilityRunning());
 }
 
 } // namespace
