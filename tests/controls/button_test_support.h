@@ -202,10 +202,7 @@ protected:
     }
     void Show()
     {
-        InvalidateRect(parent, nullptr, TRUE);
-        UpdateWindow(parent);
-        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            UpdateWindow(child);
+        RedrawWindow(parent, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpMessages();
     }
     WindowRecord& Record() { return *RecordAt(IntProperty(parent, "Hw_lbID")); }
