@@ -5,7 +5,6 @@
 
 #include "brush.h"
 #include "buttons.h"
-#include "frames.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "image.h"

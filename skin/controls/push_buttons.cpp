@@ -15,13 +15,6 @@ namespace {
 
 constexpr LONG_PTR kOwnerDrawBits = BS_OWNERDRAW; // 0xB
 
-HANDLE AsProperty(INT_PTR value) { return reinterpret_cast<HANDLE>(value); }
-
-int IntProperty(HWND window, const char* name)
-{
-    return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, name)));
-}
-
 std::string WindowText(HWND window)
 {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
@@ -122,8 +115,8 @@ int FindButtonRecord(int recordIndex, HWND button)
 
 ButtonRecord* ButtonRecordOf(HWND button, WindowRecord** owner, int* index)
 {
-    WindowRecord* record = RecordAt(IntProperty(button, "Hw_FuID"));
-    const int buttonIndex = IntProperty(button, "Hw_lbID");
+    WindowRecord* record = RecordAt(IndexProperty(button, "Hw_FuID"));
+    const int buttonIndex = IndexProperty(button, "Hw_lbID");
     ButtonRecord* entry = record ? record->buttons.At(buttonIndex) : nullptr;
     if (!entry || entry->window != button)
         return nullptr;
@@ -144,8 +137,8 @@ ButtonRecord* RegisterSkinnedButton(int recordIndex, HWND button, int kind)
     entry.window = button;
     entry.kind = kind;
     entry.text = WindowText(button);
-    SetPropA(button, "Hw_lbID", AsProperty(index));
-    SetPropA(button, "Hw_FuID", AsProperty(recordIndex));
+    SetIndexProperty(button, "Hw_lbID", index);
+    SetIndexProperty(button, "Hw_FuID", recordIndex);
     entry.oldProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonProc)));
     SetPropA(button, "Hw_hProc", reinterpret_cast<HANDLE>(entry.oldProc));

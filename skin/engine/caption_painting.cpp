@@ -43,15 +43,6 @@ bool MakeVerticalPen(Pen& pen, float x, float y0, float y1, Gdiplus::ARGB top, G
     return brush.Create({x, y0}, {x, y1}, top, bottom) && pen.CreateFromBrush(brush, 1);
 }
 
-// Copies (x, y, width, height) of the frame image to the window.
-void ShowArea(WindowRecord& record, int x, int y, int width, int height)
-{
-    if (HDC screen = GetDC(record.window)) {
-        BitBlt(screen, x, y, width, height, record.BackgroundDC(), x, y, SRCCOPY);
-        ReleaseDC(record.window, screen);
-    }
-}
-
 } // namespace
 
 void SkinEngine::PaintCaptionButton(int index, int number, Graphics* graphics, std::optional<bool> pressed,
@@ -94,7 +85,7 @@ void SkinEngine::PaintCaptionButton(int index, int number, Graphics* graphics, s
             target.DrawImageRect(picture, static_cast<float>(x), static_cast<float>(y), static_cast<float>(w - 1),
                                  static_cast<float>(h));
         target.Delete();
-        ShowArea(*record, x, y, w, h);
+        record->ShowFrameArea(x, y, w, h);
         return;
     }
 
@@ -117,7 +108,7 @@ void SkinEngine::PaintCaptionButton(int index, int number, Graphics* graphics, s
     if (graphics)
         return;
     own.Delete();
-    ShowArea(*record, x, y, w, h);
+    record->ShowFrameArea(x, y, w, h);
 }
 
 void SkinEngine::PaintCaptionButtonHover(Graphics& graphics, int index, int number, int fadeAlpha)

@@ -1,6 +1,7 @@
 #include "skin_engine.h"
 
 #include "gdiplus_binding.h"
+#include "skin_primitives.h"
 #include "working_set.h"
 
 namespace {
@@ -57,7 +58,7 @@ WNDPROC SkinEngine::WindowProcEntry() { return &SkinWindowProcedure; }
 
 WindowRecord* RecordOfWindow(HWND window, int* index)
 {
-    const int found = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, "Hw_lbID")));
+    const int found = IndexProperty(window, "Hw_lbID");
     WindowRecord* record = RecordAt(found);
     if (index)
         *index = record ? found : 0;

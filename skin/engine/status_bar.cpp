@@ -149,8 +149,5 @@ void SkinEngine::PaintStatusPart(int index, Graphics* graphics, std::optional<in
     if (graphics)
         return;
     own.Delete();
-    if (HDC screen = GetDC(record->window)) {
-        BitBlt(screen, r.x, r.y, r.width, r.height, record->BackgroundDC(), r.x, r.y, SRCCOPY);
-        ReleaseDC(record->window, screen);
-    }
+    record->ShowFrameArea(r.x, r.y, r.width, r.height);
 }

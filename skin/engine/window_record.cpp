@@ -30,3 +30,11 @@ void RecordDC::Reset()
     firstSelected_ = nullptr;
     bitmap_ = nullptr;
 }
+
+void WindowRecord::ShowFrameArea(int x, int y, int width, int height) const
+{
+    if (HDC screen = GetDC(window)) {
+        BitBlt(screen, x, y, width, height, BackgroundDC(), x, y, SRCCOPY);
+        ReleaseDC(window, screen);
+    }
+}

@@ -216,6 +216,8 @@ struct WindowRecord {
     bool hoverTimerRunning = false;
 
     HDC BackgroundDC() const { return background.Dc(); }
+    // Copies (x, y, width, height) of the frame image to the window.
+    void ShowFrameArea(int x, int y, int width, int height) const;
     CaptionButton* Button(int number)
     {
         if (number < 1 || number > static_cast<int>(captionButtons.size()))

@@ -32,7 +32,7 @@ void SkinEngine::SkinWindow(HWND window, const SkinWindowOptions& options)
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProcEntry())));
     entry.previousProc = previous;
     SetPropA(window, "Hw_hProc", reinterpret_cast<HANDLE>(previous));
-    SetPropA(window, "Hw_lbID", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
+    SetIndexProperty(window, "Hw_lbID", index);
 }
 
 void SkinEngine::LayoutDockedPanes(int index)

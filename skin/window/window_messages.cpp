@@ -31,12 +31,6 @@ int TaskBarHeight()
     return rect.bottom - rect.top;
 }
 
-void SetIndexProperty(HWND window, const char* name, int index)
-{
-    if (window)
-        SetPropA(window, name, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
-}
-
 void DeleteProperty(HWND window, const char* name)
 {
     if (HANDLE object = GetPropA(window, name))
@@ -371,7 +365,7 @@ LRESULT SkinEngine::HandleWindowMessage(HWND window, UINT message, WPARAM wParam
         DRAWITEMSTRUCT item;
         std::memcpy(&item, reinterpret_cast<const void*>(lParam), sizeof item);
         if (item.CtlType == ODT_BUTTON) {
-            const int button = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(item.hwndItem, "Hw_lbID")));
+            const int button = IndexProperty(item.hwndItem, "Hw_lbID");
             if (button > 0)
                 PaintOwnerDrawnButton(index, button, item);
         }
