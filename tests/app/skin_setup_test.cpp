@@ -1,6 +1,6 @@
 // The main window dressed with the skin: caption, labels, controls and the
 // skin-change button, on the real window with fake services.
-#include "window_fixture.h"
+#include "skinned_fixture.h"
 
 #include <psapi.h>
 
@@ -13,8 +13,6 @@
 #include "skin_pictures.h"
 
 namespace {
-
-int IndexOf(HWND window) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, "Hw_lbID"))); }
 
 // A PNG of vertical bands: `colourAt(x)` is the colour of column x.
 ByteArray BandsPng(int width, int height, COLORREF (*colourAt)(int))
@@ -34,13 +32,6 @@ ByteArray BandsPng(int width, int height, COLORREF (*colourAt)(int))
     return bitmap.SaveToBytes(kPngFormat);
 }
 
-std::string TempFile(const char* name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name;
-}
-
 void WriteBytes(const std::string& path, const ByteArray& bytes)
 {
     WriteFileBytes(path, std::string(bytes.begin(), bytes.end()));
@@ -52,41 +43,6 @@ bool Near(COLORREF a, COLORREF b, int tolerance)
            std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-class SkinnedWindowTest : public StartupWindowTest {
-protected:
-    void SetUp() override
-    {
-        StartupWindowTest::SetUp();
-        skin = std::make_unique<SkinEngine>();
-        skin->StartModule();
-    }
-    void TearDown() override
-    {
-        StartupWindowTest::TearDown();
-        skin.reset();
-        FreeSkinModule();
-    }
-    void CreateSkinnedWindow()
-    {
-        window = std::make_unique<StartupWindow>(fakes.services, skin.get());
-        ASSERT_TRUE(window->Create());
-        fakes.prompts.watchedWindow = window->Window();
-        UpdateWindow(window->Window());
-        PumpMessages();
-    }
-    WindowRecord& Record() { return *RecordAt(IndexOf(Window())); }
-    void ClickSkinChange()
-    {
-        const CaptionButton& button = Record().captionButtons[0];
-        const LPARAM at = MAKELPARAM(static_cast<int>(button.rect.x) + 10, static_cast<int>(button.rect.y) + 8);
-        SendMessageA(Window(), WM_MOUSEMOVE, 0, at);
-        SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageA(Window(), WM_LBUTTONUP, 0, at);
-        PumpMessages();
-    }
-
-    std::unique_ptr<SkinEngine> skin;
-};
 
 TEST_F(SkinnedWindowTest, StartUpDressesTheWindow)
 {

@@ -2,7 +2,7 @@
 // button many times, and change the skin's picture again and again with
 // valid and corrupt files. Nothing crashes, no memory DC is left behind
 // and the process memory stays flat.
-#include "window_fixture.h"
+#include "skinned_fixture.h"
 
 #include <psapi.h>
 
@@ -24,36 +24,13 @@ size_t CommittedBytes()
     return counters.PagefileUsage;
 }
 
-std::string TempFile(const char* name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name;
-}
+class SkinSoakTest : public SkinnedWindowTest {};
 
-class SkinSoakTest : public StartupWindowTest {
-protected:
-    void SetUp() override
-    {
-        StartupWindowTest::SetUp();
-        skin = std::make_unique<SkinEngine>();
-        skin->StartModule();
-    }
-    void TearDown() override
-    {
-        StartupWindowTest::TearDown();
-        skin.reset();
-        FreeSkinModule();
-    }
-    std::unique_ptr<SkinEngine> skin;
-};
 
 TEST_F(SkinSoakTest, HoverAndSkinChangesLeaveNothingBehind)
 {
-    window = std::make_unique<StartupWindow>(fakes.services, skin.get());
-    ASSERT_TRUE(window->Create());
-    UpdateWindow(Window());
-    const int index = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(Window(), "Hw_lbID")));
+    CreateSkinnedWindow();
+    const int index = IndexOf(Window());
     ASSERT_EQ(index, 1);
 
     // Two picture files: a valid PNG and a corrupt one.
