@@ -1,8 +1,9 @@
 #pragma once
 // Pictures and files stored in the program as byte arrays. The pictures
-// are drawn by tools/make_skin_pictures.py, tools/make_check_pictures.py
-// and tools/make_icon.py; the working-set utility is built from
-// tools/empty (library empty_utility_bytes, not part of resources).
+// are drawn by tools/make_skin_pictures.py, tools/make_check_pictures.py,
+// tools/make_arrow_pictures.py and tools/make_icon.py; the working-set
+// utility is built from tools/empty (library empty_utility_bytes, not part
+// of resources).
 #include <cstddef>
 #include <span>
 
@@ -21,6 +22,10 @@ DECLARE_EMBEDDED(kCaptionRestorePng);
 DECLARE_EMBEDDED(kCaptionClosePng);
 DECLARE_EMBEDDED(kCheckFramePng);
 DECLARE_EMBEDDED(kCheckMarkPng);
+DECLARE_EMBEDDED(kArrowUpPng);
+DECLARE_EMBEDDED(kArrowDownPng);
+DECLARE_EMBEDDED(kArrowLeftPng);
+DECLARE_EMBEDDED(kArrowRightPng);
 DECLARE_EMBEDDED(kEmptyUtility);
 
 #undef DECLARE_EMBEDDED
@@ -44,6 +49,13 @@ inline Bytes CaptionClose() { return {kCaptionClosePng, kCaptionClosePng_size}; 
 // frame, and the frame with its tick.
 inline Bytes CheckBoxFrame() { return {kCheckFramePng, kCheckFramePng_size}; }
 inline Bytes CheckBoxMark() { return {kCheckMarkPng, kCheckMarkPng_size}; }
+// Arrow pictures (tools/make_arrow_pictures.py): black triangles, 7 x 4 for
+// up and down, 4 x 7 for left and right. The down arrow is also the drop
+// arrow of combo boxes.
+inline Bytes ArrowUp() { return {kArrowUpPng, kArrowUpPng_size}; }
+inline Bytes ArrowDown() { return {kArrowDownPng, kArrowDownPng_size}; }
+inline Bytes ArrowLeft() { return {kArrowLeftPng, kArrowLeftPng_size}; }
+inline Bytes ArrowRight() { return {kArrowRightPng, kArrowRightPng_size}; }
 // empty.exe, built for the same target as the program.
 inline Bytes EmptyUtility() { return {kEmptyUtility, kEmptyUtility_size}; }
 } // namespace resources

@@ -12,9 +12,9 @@ Every pixel is given exactly; nothing is anti-aliased.
     python3 tools/make_check_pictures.py [output-folder]
 """
 import os
-import struct
 import sys
-import zlib
+
+from png_file import png
 
 SIZE = 13
 
@@ -58,18 +58,6 @@ def picture(border, tick):
                 row.append(rgba(RAMP[x + y]))
         rows.append(row)
     return rows
-
-
-def png(rows):
-    raw = b"".join(b"\x00" + bytes(v for pixel in row for v in pixel) for row in rows)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def main():

@@ -202,7 +202,7 @@ void SkinEngine::SetBackgroundPicture(const BackgroundPictureOptions& options)
             if (IsWindowVisible(child))
                 InvalidateRect(child, nullptr, TRUE);
         }
-        record->headers.ForEach([](int, const ControlEntry& header) {
+        record->headers.ForEach([](int, const HeaderRecord& header) {
             if (header.window)
                 InvalidateRect(header.window, nullptr, TRUE);
         });

@@ -128,9 +128,11 @@ void SkinEngine::RenderWindowImage(int index, HDC /*dc*/, bool present)
     }
     if (!SkinModule().firstSizePending) {
         InvalidateChildrenOf(window, record->buttons, false);
-        for (const SkinList<ControlEntry>* list : {&record->edits, &record->trackbars, &record->progressBars,
-                                                   &record->comboBoxes, &record->upDowns})
-            InvalidateChildrenOf(window, *list, false);
+        InvalidateChildrenOf(window, record->edits, false);
+        InvalidateChildrenOf(window, record->trackbars, false);
+        InvalidateChildrenOf(window, record->progressBars, false);
+        InvalidateChildrenOf(window, record->comboBoxes, false);
+        InvalidateChildrenOf(window, record->upDowns, false);
         InvalidateChildrenOf(window, record->listControls, true);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One skinned top-level window's state, and the entry types it holds.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <functional>
@@ -82,10 +83,66 @@ struct LabelEntry {
     COLORREF keyColour = 0; // the colour made transparent
 };
 
-// A skinned control of one of the per-class lists that keeps no more.
-struct ControlEntry {
+// A skinned edit control.
+struct EditRecord {
     HWND window = nullptr;
     WNDPROC oldProc = nullptr;
+    int focused = 0;
+    int reserved = 0;  // stays 0: the default hot state
+    int mouseDown = 0; // the left button went down in the edit and is still down
+    int reserved2 = 0, reserved3 = 0;
+};
+
+// A skinned combo box.
+struct ComboRecord {
+    HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    int focused = 0;
+    int reserved = 0;
+};
+
+// A skinned trackbar.
+struct TrackbarRecord {
+    HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    int vertical = 0;
+    int tickPlacement = 0; // 0 top/left, 1 bottom/right, 2 both, 3 none
+    int hot = 0;
+    int selectionRange = 0;
+};
+
+// A skinned progress bar.
+struct ProgressRecord {
+    HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    int vertical = 0;
+};
+
+// A skinned up-down control.
+struct UpDownRecord {
+    HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    int hot = 0;
+    int hotHalf = 0; // 0 up/left, 1 down/right
+    int pressed = 0;
+    int horizontal = 0;
+    LPARAM mousePos = 0; // as packed in a mouse message's lParam
+};
+
+// A skinned header control.
+struct HeaderRecord {
+    HWND window = nullptr;
+    WNDPROC oldProc = nullptr;
+    int hot = 0;
+    int hotItem = 0; // 1-based, 0 none
+    int paintedHotItem = 0;
+    int hasButtons = 0;
+    int pressedItem = 0;
+    int mouseDown = 0;
+    std::string fontName;
+    int fontStyle = 0;
+    int fontSize = 0;
+    HIMAGELIST imageList = nullptr; // borrowed from the header
 };
 
 // How a skinned button is painted.
@@ -186,7 +243,12 @@ struct WindowRecord {
     int statusFontSize = 0;
     SkinList<ButtonRecord> buttons;
     SkinList<ListRecord> listControls;
-    SkinList<ControlEntry> edits, trackbars, progressBars, comboBoxes, upDowns, headers;
+    SkinList<EditRecord> edits;
+    SkinList<TrackbarRecord> trackbars;
+    SkinList<ProgressRecord> progressBars;
+    SkinList<ComboRecord> comboBoxes;
+    SkinList<UpDownRecord> upDowns;
+    SkinList<HeaderRecord> headers;
 
     // Calls visit(list) for each of the eight per-class control lists.
     template <typename Visit>

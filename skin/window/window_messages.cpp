@@ -46,7 +46,7 @@ void ReleaseRecord(HWND window)
     if (index == 0)
         return;
     WindowRecord& record = *table[static_cast<size_t>(index - 1)];
-    record.edits.ForEach([](int, const ControlEntry& edit) {
+    record.edits.ForEach([](int, const EditRecord& edit) {
         if (!edit.window)
             return;
         DeleteProperty(edit.window, "Kj_wtjb");

@@ -1,7 +1,7 @@
 // Labels over the skin on real skinned windows: key-coloured pixels show
 // the background picture, registration order, labels holding child
 // windows registered as frames.
-#include "engine_fixture.h"
+#include "control_test_support.h"
 
 #include <commctrl.h>
 #include <embedded.h>
@@ -16,82 +16,22 @@
 
 namespace {
 
-LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND CreateHost()
-{
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &HostProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = "LabelsTestHost";
-        return RegisterClassA(&windowClass) != 0;
-    }();
-    if (!registered)
-        return nullptr;
-    return CreateWindowExA(0, "LabelsTestHost", "标签", WS_POPUP | WS_VISIBLE, 60, 60, 380, 280, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-}
+using namespace control_test;
 
 HWND CreateLabel(HWND parent, const char* className, const char* text, DWORD style, RECT r)
 {
-    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                           r.bottom - r.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateChild(parent, className, style, 0, r, text);
 }
 
-int Property(HWND window, const char* name) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, name))); }
-
-void Repaint(HWND window)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
-
-COLORREF ClientPixel(HWND window, int x, int y)
-{
-    HDC dc = GetDC(window);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return pixel;
-}
-
-COLORREF Blend(COLORREF top, int alpha, COLORREF bottom)
-{
-    const auto mix = [alpha](int t, int b) { return (t * alpha + b * (255 - alpha) + 127) / 255; };
-    return RGB(mix(GetRValue(top), GetRValue(bottom)), mix(GetGValue(top), GetGValue(bottom)),
-               mix(GetBValue(top), GetBValue(bottom)));
-}
-
-bool Near(COLORREF a, COLORREF b)
-{
-    return std::abs(GetRValue(a) - GetRValue(b)) <= 4 && std::abs(GetGValue(a) - GetGValue(b)) <= 4 &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= 4;
-}
-
-class LabelsTest : public EngineTest {
+class LabelsTest : public SkinnedControlsTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
-        engine->SetControlEffects(true);
-        BackgroundPictureOptions background;
-        background.pictureBytes =
-            ByteArray(resources::DefaultBackground().begin(), resources::DefaultBackground().end());
-        background.pictureMode = 3;
-        engine->SetBackgroundPicture(background);
+        SkinnedControlsTest::SetUp();
         host = CreateHost();
         windows.push_back(host);
         engine->SkinWindow(host);
         index = Property(host, "Hw_lbID");
-    }
-    void TearDown() override
-    {
-        engine->SetControlEffects(true);
-        EngineTest::TearDown();
     }
     // The frame image's pixel behind client pixel (x, y) of `label`.
     COLORREF Behind(HWND label, int x, int y)

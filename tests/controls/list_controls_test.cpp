@@ -1,7 +1,7 @@
 // List-like controls on real skinned windows: which controls are taken,
 // their skin frame around the native face, and the frame's hover and
 // focus colours, probed on the screen.
-#include "engine_fixture.h"
+#include "control_test_support.h"
 
 #include <commctrl.h>
 #include <embedded.h>
@@ -19,119 +19,9 @@ namespace {
 
 constexpr COLORREF kColourKey = RGB(255, 0, 255);
 
-LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+using namespace control_test;
 
-HWND CreateHost(int x = 60, int y = 60)
-{
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &HostProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = "ListControlsTestHost";
-        return RegisterClassA(&windowClass) != 0;
-    }();
-    if (!registered)
-        return nullptr;
-    return CreateWindowExA(0, "ListControlsTestHost", "列表", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x, y, 380,
-                           280, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-HWND CreateChild(HWND parent, const char* className, DWORD style, DWORD extendedStyle, RECT r)
-{
-    return CreateWindowExA(extendedStyle, className, "", WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-int Property(HWND window, const char* name) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, name))); }
-
-void Repaint(HWND window)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
-
-// Pixel of the control in window coordinates, as on the screen.
-COLORREF WindowPixel(HWND window, int x, int y)
-{
-    HDC dc = GetWindowDC(window);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return pixel;
-}
-
-COLORREF ClientPixel(HWND window, int x, int y)
-{
-    HDC dc = GetDC(window);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return pixel;
-}
-
-// `top` at `alpha` over `bottom`, per channel.
-COLORREF Blend(COLORREF top, int alpha, COLORREF bottom)
-{
-    const auto mix = [alpha](int t, int b) { return (t * alpha + b * (255 - alpha) + 127) / 255; };
-    return RGB(mix(GetRValue(top), GetRValue(bottom)), mix(GetGValue(top), GetGValue(bottom)),
-               mix(GetBValue(top), GetBValue(bottom)));
-}
-
-testing::AssertionResult Near(COLORREF actual, COLORREF expected)
-{
-    const int tolerance = 4;
-    if (std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
-        std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
-        std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance)
-        return testing::AssertionSuccess();
-    char text[80];
-    wsprintfA(text, "%06lX is not near %06lX (0x00BBGGRR)", actual, expected);
-    return testing::AssertionFailure() << text;
-}
-
-void MoveMouseTo(POINT screen)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
-
-class ListControlsTest : public EngineTest {
-protected:
-    void SetUp() override
-    {
-        EngineTest::SetUp();
-        engine->SetControlEffects(true);
-        BackgroundPictureOptions background;
-        background.pictureBytes =
-            ByteArray(resources::DefaultBackground().begin(), resources::DefaultBackground().end());
-        background.pictureMode = 3;
-        engine->SetBackgroundPicture(background);
-    }
-    void TearDown() override
-    {
-        engine->SetControlEffects(true);
-        EngineTest::TearDown();
-    }
-    HWND Host(int x = 60, int y = 60)
-    {
-        HWND host = CreateHost(x, y);
-        windows.push_back(host);
-        return host;
-    }
-    int Skin(HWND host)
-    {
-        engine->SkinWindow(host);
-        Repaint(host);
-        return Property(host, "Hw_lbID");
-    }
-};
+class ListControlsTest : public SkinnedControlsTest {};
 
 TEST_F(ListControlsTest, SetUpTakesEachClassOnceInPassOrder)
 {
