@@ -390,6 +390,15 @@ std::string GetClassNameText(HWND window)
     return name;
 }
 
+std::string GetWindowTextString(HWND window)
+{
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
 bool IsOwnerDrawListBox(HWND window)
 {
     const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);

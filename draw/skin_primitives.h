@@ -61,6 +61,7 @@ RECT ClientRectInWindow(HWND window);
 
 // Window tests.
 std::string GetClassNameText(HWND window);
+std::string GetWindowTextString(HWND window);
 bool IsOwnerDrawListBox(HWND window);
 bool IsAutoRadioButton(HWND window);
 bool IsAutoRadioButtonStyle(LONG_PTR style);

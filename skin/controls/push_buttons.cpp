@@ -15,13 +15,6 @@ namespace {
 
 constexpr LONG_PTR kOwnerDrawBits = BS_OWNERDRAW; // 0xB
 
-std::string WindowText(HWND window)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 LRESULT PassOn(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto previous = reinterpret_cast<WNDPROC>(GetPropA(button, "Hw_hProc"));
@@ -136,7 +129,7 @@ ButtonRecord* RegisterSkinnedButton(int recordIndex, HWND button, int kind)
     ButtonRecord& entry = *record->buttons.At(index);
     entry.window = button;
     entry.kind = kind;
-    entry.text = WindowText(button);
+    entry.text = GetWindowTextString(button);
     SetIndexProperty(button, "Hw_lbID", index);
     SetIndexProperty(button, "Hw_FuID", recordIndex);
     entry.oldProc = reinterpret_cast<WNDPROC>(

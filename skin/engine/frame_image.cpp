@@ -40,15 +40,6 @@ void InvalidateChildrenOf(HWND window, const SkinList<Entry>& list, bool withChi
     });
 }
 
-std::string CurrentWindowText(HWND window)
-{
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(std::max(copied, 0)));
-    return text;
-}
-
 } // namespace
 
 void DrawHaloText(Graphics& graphics, const std::string& text, Gdiplus::RectF box, COLORREF textColour,
@@ -206,7 +197,7 @@ void SkinEngine::PaintTitle(int index, Graphics* graphics, std::optional<std::st
     Graphics& target = graphics ? *graphics : own;
     if (HICON icon = SkinModule().moduleIcon)
         DrawIconEx(record->BackgroundDC(), x, y - 3, icon, 17, 17, 0, nullptr, DI_NORMAL);
-    const std::string title = text ? *text : CurrentWindowText(record->window);
+    const std::string title = text ? *text : GetWindowTextString(record->window);
     DrawHaloText(target, title, Gdiplus::RectF(static_cast<float>(x + 20), static_cast<float>(y),
                                                static_cast<float>(w), 32),
                  record->titleColour, record->titleShadowColour, 1, record->titleFontName,

@@ -99,19 +99,41 @@ public:
     bool SetStatusBarStyle(HWND window, std::optional<bool> autoTextColour = {}, std::optional<bool> halo = {},
                            std::optional<COLORREF> textColour = {}, std::optional<COLORREF> haloColour = {},
                            std::optional<std::string> fontName = {}, std::optional<int> fontSize = {});
-    // SkinImageButton, SkinStateImageButton: the picture-button methods.
+    // Picture buttons: `button` (inside a skinned window) is painted from
+    // one picture, or from one per state (normal, hot, pressed, disabled).
+    // False when the button has no skinned ancestor.
+    bool SkinImageButton(HWND button, const ByteArray& picture = {}, int iconOption = 0,
+                         const std::string& toolTipText = {});
+    bool SkinStateImageButton(HWND button, const ByteArray& normalPicture, const ByteArray& hotPicture = {},
+                              const ByteArray& pressedPicture = {}, const ByteArray& disabledPicture = {},
+                              const std::string& toolTipText = {});
     // Takes over a child window that holds controls of its own: registers
     // it as a frame of its nearest skinned ancestor and skins its controls.
     // An omitted tint colour is 0 (no tint); the alpha keeps its low byte.
     void SkinFrame(HWND frame, std::optional<bool> tintChildren = {}, std::optional<COLORREF> tintColour = {},
                    std::optional<int> tintAlpha = {}, std::optional<bool> drawBorder = {});
-    // SetFrameAlpha, GetCaptionButtonStrip.
+    // The alpha of a tinted frame's fill (low byte); a frame without a
+    // tint is left alone.
+    void SetFrameAlpha(HWND frame, int alpha);
+    // The caption-button strip of a skinned window, in window
+    // coordinates; empty for a window that is not skinned.
+    RECT GetCaptionButtonStrip(HWND window);
     // Makes a label look transparent: its pixels of `keyColour` (the
     // system face colour when omitted) show the skin background.
     void SkinLabel(HWND label, std::optional<COLORREF> keyColour = {}, std::optional<COLORREF> tintColour = {},
                    std::optional<int> tintAlpha = {});
     void LayoutDockedPanes(int index);
-    // SetControlTextColour, GetDefaultBackColour, SetCaptionButtonImages.
+    // The text colour of a control ("Kj_Ztys"; for a combo box, of its edit).
+    void SetControlTextColour(HWND control, COLORREF colour);
+    // The back colour: the system face colour until a picture sets it.
+    COLORREF GetDefaultBackColour() const;
+    // Replaces pictures of the standard caption buttons; an omitted
+    // picture stays. False when the window is not skinned or has no
+    // caption buttons.
+    bool SetCaptionButtonImages(HWND window, const std::optional<ByteArray>& minimisePicture = {},
+                                const std::optional<ByteArray>& maximisePicture = {},
+                                const std::optional<ByteArray>& restorePicture = {},
+                                const std::optional<ByteArray>& closePicture = {});
 
     // Width in pixels of the skinned frame's border (3 once a window is skinned).
     int frameBorder = 0;

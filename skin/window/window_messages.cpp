@@ -9,6 +9,7 @@
 
 #include <cstring>
 
+#include "child_services.h"
 #include "control_setup.h"
 #include "skin_primitives.h"
 #include "working_set.h"
@@ -31,13 +32,6 @@ int TaskBarHeight()
     return rect.bottom - rect.top;
 }
 
-void DeleteProperty(HWND window, const char* name)
-{
-    if (HANDLE object = GetPropA(window, name))
-        DeleteObject(static_cast<HGDIOBJ>(object));
-    RemovePropA(window, name);
-}
-
 // Removes the window's record and renumbers the windows of the others.
 void ReleaseRecord(HWND window)
 {
@@ -49,8 +43,8 @@ void ReleaseRecord(HWND window)
     record.edits.ForEach([](int, const EditRecord& edit) {
         if (!edit.window)
             return;
-        DeleteProperty(edit.window, "Kj_wtjb");
-        DeleteProperty(edit.window, "Kj_dxjb");
+        DeleteObjectProperty(edit.window, "Kj_wtjb");
+        DeleteObjectProperty(edit.window, "Kj_dxjb");
     });
     RemovePropA(window, "Ck_Ycjdx");
     RemovePropA(window, "Ck_wtjbdx");
@@ -65,41 +59,6 @@ void ReleaseRecord(HWND window)
         other.frames.ForEach([j](int, const FrameEntry& frame) { SetIndexProperty(frame.window, "Hw_FuID", j); });
         other.labels.ForEach([j](int, const LabelEntry& label) { SetIndexProperty(label.window, "Kj_FuID", j); });
     }
-}
-
-// A translucent control background: the skin behind the control, washed.
-HBRUSH TransparentBackground(HWND control, HDC dc)
-{
-    SetTextColor(dc, static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(GetPropA(control, "Kj_Ztys"))));
-    SetBkMode(dc, TRANSPARENT);
-    DeleteProperty(control, "Kj_dxjb");
-    DeleteProperty(control, "Kj_wtjb");
-    HBITMAP bitmap = MakeFrostedClientBitmap(control);
-    HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : nullptr;
-    SetPropA(control, "Kj_dxjb", brush);
-    SetPropA(control, "Kj_wtjb", bitmap);
-    return brush;
-}
-
-HBRUSH HollowBackground(HWND control, HDC dc)
-{
-    SetTextColor(dc, static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(GetPropA(control, "Kj_Ztys"))));
-    SetBkMode(dc, TRANSPARENT);
-    DeleteProperty(control, "Kj_dxjb");
-    HBRUSH brush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    SetPropA(control, "Kj_dxjb", brush);
-    return brush;
-}
-
-bool RepaintsOnCommand(const std::string& className, UINT code)
-{
-    if (className == "Edit")
-        return code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
-    if (className == "ListBox")
-        return code == LBN_SELCHANGE || code == LBN_SELCANCEL;
-    if (className == "ComboBox")
-        return code == CBN_KILLFOCUS || code == CBN_SELCHANGE;
-    return false;
 }
 
 } // namespace
@@ -361,45 +320,14 @@ LRESULT SkinEngine::HandleWindowMessage(HWND window, UINT message, WPARAM wParam
         if (record->showTitle && record->drawFrame)
             PaintTitle(index, nullptr, std::string(lParam ? reinterpret_cast<const char*>(lParam) : ""));
         break;
-    case WM_DRAWITEM: {
-        DRAWITEMSTRUCT item;
-        std::memcpy(&item, reinterpret_cast<const void*>(lParam), sizeof item);
-        if (item.CtlType == ODT_BUTTON) {
-            const int button = IndexProperty(item.hwndItem, "Hw_lbID");
-            if (button > 0)
-                PaintOwnerDrawnButton(index, button, item);
-        }
-        break;
-    }
-    case WM_CTLCOLOREDIT: {
-        const SkinModuleState& state = SkinModule();
-        HWND control = reinterpret_cast<HWND>(lParam);
-        if (GetClassNameText(GetParent(control)) == "ComboBox")
-            break;
-        if (state.skinControls && state.translucentControls)
-            return reinterpret_cast<LRESULT>(TransparentBackground(control, reinterpret_cast<HDC>(wParam)));
-        break;
-    }
-    case WM_CTLCOLORSTATIC: {
-        const SkinModuleState& state = SkinModule();
-        if (state.skinControls && state.translucentControls)
-            return reinterpret_cast<LRESULT>(
-                TransparentBackground(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
-        break;
-    }
-    case WM_CTLCOLORLISTBOX: {
-        const SkinModuleState& state = SkinModule();
-        HWND control = reinterpret_cast<HWND>(lParam);
-        if (state.skinControls && GetClassNameText(control) == "ListBox" && !IsOwnerDrawListBox(control) &&
-            state.translucentControls)
-            return reinterpret_cast<LRESULT>(HollowBackground(control, reinterpret_cast<HDC>(wParam)));
-        break;
-    }
+    case WM_DRAWITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN: {
-        const SkinModuleState& state = SkinModule();
-        if (state.skinControls && state.translucentControls)
-            return reinterpret_cast<LRESULT>(
-                HollowBackground(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+        LRESULT answer = 0;
+        if (AnswerChildMessage(index, message, wParam, lParam, answer))
+            return answer;
         break;
     }
     case WM_CTLCOLORSCROLLBAR:
@@ -412,24 +340,11 @@ LRESULT SkinEngine::HandleWindowMessage(HWND window, UINT message, WPARAM wParam
     case WM_VSCROLL:
     case WM_HSCROLL:
         break;
-    case WM_COMMAND: {
-        const SkinModuleState& state = SkinModule();
-        HWND control = reinterpret_cast<HWND>(lParam);
-        if (state.translucentControls && state.skinControls && control &&
-            RepaintsOnCommand(GetClassNameText(control), HIWORD(wParam)))
-            InvalidateRect(control, nullptr, TRUE);
-        break;
-    }
+    case WM_COMMAND:
     case WM_NOTIFY: {
-        NMHDR header{};
-        SIZE_T copied = 0;
-        if (lParam && ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<LPCVOID>(lParam), &header,
-                                        sizeof header, &copied) &&
-            copied == sizeof header) {
-            if (header.code == static_cast<UINT>(TVN_ITEMEXPANDEDA) ||
-                header.code == static_cast<UINT>(TVN_ITEMEXPANDINGA))
-                InvalidateRect(header.hwndFrom, nullptr, TRUE);
-        }
+        LRESULT answer = 0;
+        if (AnswerChildMessage(index, message, wParam, lParam, answer))
+            return answer;
         break;
     }
     default:
