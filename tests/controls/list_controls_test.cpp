@@ -60,8 +60,11 @@ TEST_F(ListControlsTest, SetUpTakesEachClassOnceInPassOrder)
             EXPECT_NE(entry.oldProc, nullptr);
             EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropA(entry.window, "Hw_hProc")), entry.oldProc);
         }
-        for (HWND untouched : {sortedView, ownerDrawnList, dropDown, simple, ownerDrawn})
+        // (The combo boxes themselves are the edit and combo set-up's.)
+        for (HWND untouched : {sortedView, ownerDrawnList})
             EXPECT_EQ(GetPropA(untouched, "Hw_lbID"), nullptr);
+        for (HWND combo : {dropDown, simple, ownerDrawn})
+            EXPECT_EQ(RecordAt(index)->listControls.Find(combo), 0);
         SkinListControls(index, host);
     }
     // Taken once: the controls still reach their own procedures (a second
