@@ -9,6 +9,7 @@
 #include "graphics_path.h"
 #include "image.h"
 #include "pen.h"
+#include "picture_cache.h"
 #include "skin_module.h"
 #include "skin_primitives.h"
 #include "text.h"
@@ -92,9 +93,9 @@ void DrawCaption(Graphics& graphics, HWND button, const ButtonRecord& record, Re
     graphics.DrawString(record.text.c_str(), font, brush, layout, format);
 }
 
-bool LoadPicture(Image& image, const ByteArray& bytes)
+const Image& LoadPicture(const ByteArray& bytes)
 {
-    return !bytes.empty() && image.LoadFromBytes(std::span<const BYTE>(bytes.data(), bytes.size()));
+    return CachedPictureOrEmpty(std::span<const BYTE>(bytes.data(), bytes.size()));
 }
 
 // Runs `draw` on a Graphics over the background captured behind the
@@ -203,14 +204,12 @@ void DrawIconAndCaption(Graphics& graphics, HWND button, const ButtonRecord& rec
         DrawCaption(graphics, button, record, RectF(0, 0, F(b.width), F(b.height)), how);
         return;
     }
-    Image image;
+    const Image& image = LoadPicture(icon);
     if (record.iconOption != 0) {
         // The icon beside the caption, or centred when there is none.
         const int side = static_cast<int>(b.clientHeight * 0.8);
-        LoadPicture(image, icon);
         const float left = record.text.empty() ? F((b.width - side) / 2) : 3.0f;
         graphics.DrawImageRect(image, left, F((b.height - side) / 2), F(side), F(side));
-        image.Dispose();
         how.alignment = Gdiplus::StringAlignmentNear;
         DrawCaption(graphics, button, record,
                     RectF(F(side + 5), 2, F(b.clientWidth - side - 7), F(b.clientHeight)), how);
@@ -218,9 +217,7 @@ void DrawIconAndCaption(Graphics& graphics, HWND button, const ButtonRecord& rec
     }
     // The icon above the caption.
     const int side = static_cast<int>((b.height - record.fontSize - 2) * 0.8);
-    LoadPicture(image, icon);
     graphics.DrawImageRect(image, F((b.width - side) / 2), b.height * 0.05f, F(side), F(side));
-    image.Dispose();
     how.lineAlignment = Gdiplus::StringAlignmentNear;
     how.ellipsis = true;
     DrawCaption(graphics, button, record, RectF(0, side + b.height * 0.05f + 2, F(b.width), F(b.height - side)),
@@ -232,8 +229,7 @@ void DrawIconAndCaption(Graphics& graphics, HWND button, const ButtonRecord& rec
 void DrawFramedPicture(Graphics& graphics, const ByteArray& normal, int grow, int corner, ARGB outline, ARGB from,
                        ARGB to)
 {
-    Image image;
-    LoadPicture(image, normal);
+    const Image& image = LoadPicture(normal);
     const float w = F(static_cast<int>(image.GetWidth())), h = F(static_cast<int>(image.GetHeight()));
     GraphicsPath frame = RoundRect(0, 0, w + grow, h + grow, corner);
     Outline(graphics, frame, outline);
@@ -245,8 +241,7 @@ void DrawFramedPicture(Graphics& graphics, const ByteArray& normal, int grow, in
 // stretched over its pixel size.
 void DrawPicture(Graphics& graphics, const ByteArray& bytes, bool natural)
 {
-    Image image;
-    LoadPicture(image, bytes);
+    const Image& image = LoadPicture(bytes);
     if (natural)
         graphics.DrawImage(image, 2, 2);
     else

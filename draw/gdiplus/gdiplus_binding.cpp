@@ -1,5 +1,7 @@
 #include "gdiplus_binding.h"
 
+#include "picture_cache.h"
+
 #include <cstring>
 
 Gdiplus::Status LastStatus = Gdiplus::Ok;
@@ -67,6 +69,8 @@ void ShutdownGdiplus(std::optional<ULONG_PTR> token)
     // Whichever way the token arrives, it is spent afterwards.
     if (used == keptToken)
         keptToken = 0;
+    // Decoded pictures must go while GDI+ still runs.
+    ClearPictureCache();
     gdip::GdiplusShutdown(used);
 }
 

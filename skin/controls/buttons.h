@@ -60,7 +60,8 @@ bool IsPlainPushButtonStyle(LONG_PTR style);
 bool IsCheckBox(HWND button);
 bool IsCheckBoxStyle(LONG_PTR style);
 
-// Paint the whole check box or radio button now through a DC of their
-// own; only ODS_HOTLIGHT in `state` changes the look.
-void PaintCheckBox(HWND button, UINT state);
-void PaintRadioButton(HWND button, UINT state);
+// Paint the whole check box or radio button now, into `target` or, when
+// it is null, through a DC of their own; only ODS_HOTLIGHT in `state`
+// changes the look.
+void PaintCheckBox(HWND button, UINT state, HDC target = nullptr);
+void PaintRadioButton(HWND button, UINT state, HDC target = nullptr);

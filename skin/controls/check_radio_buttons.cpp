@@ -13,6 +13,7 @@
 #include "graphics_path.h"
 #include "image.h"
 #include "pen.h"
+#include "picture_cache.h"
 #include "skin_module.h"
 #include "skin_primitives.h"
 #include "text.h"
@@ -39,11 +40,11 @@ struct MarkBox {
 
 bool DrawEmbeddedPicture(Graphics& graphics, resources::Bytes bytes, int x, int y)
 {
-    Image picture;
-    if (!picture.LoadFromBytes(std::span<const BYTE>(bytes.data(), bytes.size())))
+    const Image* picture = CachedPicture(std::span<const BYTE>(bytes.data(), bytes.size()));
+    if (!picture)
         return false;
-    return graphics.DrawImageRect(picture, F(x), F(y), F(static_cast<int>(picture.GetWidth())),
-                                  F(static_cast<int>(picture.GetHeight())));
+    return graphics.DrawImageRect(*picture, F(x), F(y), F(static_cast<int>(picture->GetWidth())),
+                                  F(static_cast<int>(picture->GetHeight())));
 }
 
 void FillHotGradient(Graphics& graphics, const GraphicsPath& path, const MarkBox& b)
@@ -111,7 +112,8 @@ using MarkPainter = void (*)(Graphics&, const MarkBox&, bool checked, bool hot);
 
 // Paints the whole control now: background copy, mark, caption, one copy
 // to the control.
-void PaintMarkedButton(HWND button, UINT state, MarkPainter drawMark, int captionLeft, int captionWidthLess)
+void PaintMarkedButton(HWND button, UINT state, HDC target, MarkPainter drawMark, int captionLeft,
+                       int captionWidthLess)
 {
     const ButtonRecord* record = ButtonRecordOf(button);
     if (!record)
@@ -140,6 +142,10 @@ void PaintMarkedButton(HWND button, UINT state, MarkPainter drawMark, int captio
         graphics.DrawString(record->text.c_str(), font, brush,
                             RectF(F(box.left + captionLeft), 2, F(box.width - captionWidthLess), F(box.height)),
                             format);
+    }
+    if (target) {
+        BitBlt(target, 0, 0, box.width, box.height, memory.Get(), 0, 0, SRCCOPY);
+        return;
     }
     ScopedWindowDC dc(button, GetDC(button));
     if (dc)
@@ -174,6 +180,12 @@ void SkinCheckAndRadioButtons(int recordIndex, HWND window)
     }
 }
 
-void PaintCheckBox(HWND button, UINT state) { PaintMarkedButton(button, state, &DrawCheckMark, 17, 19); }
+void PaintCheckBox(HWND button, UINT state, HDC target)
+{
+    PaintMarkedButton(button, state, target, &DrawCheckMark, 17, 19);
+}
 
-void PaintRadioButton(HWND button, UINT state) { PaintMarkedButton(button, state, &DrawRadioMark, 18, 0); }
+void PaintRadioButton(HWND button, UINT state, HDC target)
+{
+    PaintMarkedButton(button, state, target, &DrawRadioMark, 18, 0);
+}

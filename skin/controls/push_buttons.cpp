@@ -24,7 +24,7 @@ LRESULT PassOn(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 // The painter of check boxes and radio buttons, which take their own DC.
-using SelfPainter = void (*)(HWND, UINT);
+using SelfPainter = void (*)(HWND, UINT, HDC);
 SelfPainter SelfPainterOf(int kind)
 {
     switch (kind) {
@@ -172,7 +172,7 @@ void RepaintButton(HWND button, UINT state, bool hot)
     if (hot)
         state |= ODS_HOTLIGHT;
     if (SelfPainter paint = SelfPainterOf(record->kind)) {
-        paint(button, state);
+        paint(button, state, nullptr);
         return;
     }
     if (FacePainter paint = FacePainterOf(record->kind)) {
@@ -218,7 +218,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             break;
         const UINT state = record->kind == kButtonRadio ? ODS_SELECTED : 0;
         const LRESULT result = PassOn(button, message, wParam, lParam);
-        paint(button, state);
+        paint(button, state, nullptr);
         return result;
     }
     case WM_LBUTTONUP:
@@ -235,9 +235,17 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             break;
         PAINTSTRUCT ps;
         if (BeginPaint(button, &ps)) {
-            paint(button, 0);
+            paint(button, 0, nullptr);
             EndPaint(button, &ps);
         }
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        // The same look, into the caller's DC (an off-screen copy).
+        SelfPainter paint = SelfPainterOf(record->kind);
+        if (!paint || !wParam)
+            break;
+        paint(button, 0, reinterpret_cast<HDC>(wParam));
         return 0;
     }
     case WM_ERASEBKGND: {

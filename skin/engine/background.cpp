@@ -10,6 +10,7 @@
 #include "graphics.h"
 #include "graphics_path.h"
 #include "image.h"
+#include "picture_cache.h"
 #include "skin_primitives.h"
 #include "skin_pictures.h"
 
@@ -253,8 +254,8 @@ void SkinEngine::PaintBackground(Graphics& graphics, int index)
         if (mode == 4) {
             PaintMirroredRow(graphics, bytes, client.right);
         } else {
-            Image picture;
-            if (picture.LoadFromBytes(bytes)) {
+            if (const Image* cached = CachedPicture(bytes)) {
+                const Image& picture = *cached;
                 const float pw = static_cast<float>(picture.GetWidth());
                 const float ph = static_cast<float>(picture.GetHeight());
                 switch (mode) {

@@ -9,6 +9,7 @@
 #include "graphics_path.h"
 #include "image.h"
 #include "pen.h"
+#include "picture_cache.h"
 #include "skin_primitives.h"
 
 namespace {
@@ -57,9 +58,7 @@ void SkinEngine::PaintCaptionButton(int index, int number, Graphics* graphics, s
     const int y = record->stripY + 1;
     const ByteArray& bytes =
         (button->kind == kCaptionMaximize && record->maximised) ? button->alternatePicture : button->picture;
-    Image picture;
-    if (!bytes.empty())
-        picture.LoadFromBytes(bytes);
+    const Image& picture = CachedPictureOrEmpty(bytes);
     const auto drawPicture = [&](Graphics& target) {
         if (!picture.IsEmpty())
             target.DrawImageRect(picture, static_cast<float>(x), static_cast<float>(y), static_cast<float>(w),

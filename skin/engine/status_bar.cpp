@@ -7,6 +7,7 @@
 #include "brush.h"
 #include "graphics.h"
 #include "image.h"
+#include "picture_cache.h"
 #include "skin_primitives.h"
 #include "skin_text.h"
 #include "text.h"
@@ -123,8 +124,8 @@ void SkinEngine::PaintStatusPart(int index, Graphics* graphics, std::optional<in
     const COLORREF textColour = record->statusAutoTextColour ? ~SkinModule().backColour : (part ? part->textColour : 0);
     Gdiplus::RectF textBox(x, y, w, h);
     if (part && !part->picture.empty()) {
-        Image picture;
-        if (picture.LoadFromBytes(part->picture)) {
+        if (const Image* cached = CachedPicture(part->picture)) {
+            const Image& picture = *cached;
             const float pw = static_cast<float>(picture.GetWidth()), ph = static_cast<float>(picture.GetHeight());
             target.DrawImageRect(picture, x + 2, y + (h - ph) / 2, pw, ph);
             textBox = Gdiplus::RectF(x + pw + 3, y, w - pw - 3, h);

@@ -23,58 +23,57 @@ bool PaintsOverWash(const std::string& className)
     return false;
 }
 
-// The control paints into the captured background; everything but its
-// key colour goes onto the washed background.
-LRESULT PaintOverWash(HWND label, WNDPROC ownProc, LPARAM lParam, COLORREF key)
+// The label's own picture of client `area`, composed onto `target`:
+// everything but the key colour over the skin background behind it (over
+// the washed background for classes that paint over the wash).
+void ComposeOverSkin(HWND label, HDC own, const RECT& area, HDC target, COLORREF key, bool overWash)
 {
-    const RECT area = ClientRectInWindow(label);
     const int width = area.right - area.left, height = area.bottom - area.top;
-    ScopedMemoryDC painted(CaptureBackground(label, area));
-    if (!painted)
-        return CallWindowProcA(ownProc, label, WM_PAINT, 0, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(label, &paint);
-    const LRESULT result =
-        CallWindowProcA(ownProc, label, WM_PAINT, reinterpret_cast<WPARAM>(painted.Get()), lParam);
-    ScopedMemoryDC frosted(MakeFrostedDC(label));
-    if (frosted) {
-        TransparentBlt(frosted.Get(), 0, 0, width, height, painted.Get(), 0, 0, width, height, key);
-        BitBlt(dc, 0, 0, width, height, frosted.Get(), 0, 0, SRCCOPY);
-    } else {
-        BitBlt(dc, 0, 0, width, height, painted.Get(), 0, 0, SRCCOPY);
+    const RECT inWindow = ClientRectInWindow(label);
+    const RECT behind{inWindow.left + area.left, inWindow.top + area.top, inWindow.left + area.right,
+                      inWindow.top + area.bottom};
+    ScopedMemoryDC composite(overWash ? MakeFrostedDC(label) : CaptureBackground(label, behind));
+    if (!composite) {
+        BitBlt(target, area.left, area.top, width, height, own, area.left, area.top, SRCCOPY);
+        return;
     }
-    EndPaint(label, &paint);
-    return result;
+    // The washed picture covers the whole client area, the plain one only `area`.
+    const int x = overWash ? area.left : 0, y = overWash ? area.top : 0;
+    TransparentBlt(composite.Get(), x, y, width, height, own, area.left, area.top, width, height, key);
+    BitBlt(target, area.left, area.top, width, height, composite.Get(), x, y, SRCCOPY);
 }
 
-// The label paints into an off-screen copy of its client area; its pixels
-// except the key colour go onto the skin background behind the update
-// rectangle, and that composite onto the screen.
-LRESULT PaintThroughKey(HWND label, WNDPROC ownProc, LPARAM lParam, COLORREF key)
+// Classes that paint over the wash draw onto the captured background;
+// the others onto a plain copy of their client area.
+HDC OwnPictureSurface(HWND label, HDC reference, bool overWash, RecordDC& plain, const RECT& client)
 {
+    if (overWash)
+        return CaptureBackground(label, ClientRectInWindow(label));
+    plain.Select(CreateCompatibleBitmap(reference, client.right, client.bottom));
+    return nullptr;
+}
+
+// The label paints into an off-screen copy of its client area, which goes
+// onto the screen over the skin behind the update rectangle.
+LRESULT PaintLabel(HWND label, WNDPROC ownProc, LPARAM lParam, COLORREF key)
+{
+    const bool overWash = PaintsOverWash(GetClassNameText(label));
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(label, &paint);
     const RECT update = paint.rcPaint;
-    const int width = update.right - update.left, height = update.bottom - update.top;
-    if (width <= 0 || height <= 0) {
+    if (update.right <= update.left || update.bottom <= update.top) {
         EndPaint(label, &paint);
         return 0;
     }
     RECT client{};
     GetClientRect(label, &client);
-    RecordDC own;
-    own.Select(CreateCompatibleBitmap(dc, client.right, client.bottom));
-    const LRESULT result = CallWindowProcA(ownProc, label, WM_PAINT, reinterpret_cast<WPARAM>(own.Dc()), lParam);
-
-    const RECT inWindow = ClientRectInWindow(label);
-    const RECT behind{inWindow.left + update.left, inWindow.top + update.top, inWindow.left + update.right,
-                      inWindow.top + update.bottom};
-    ScopedMemoryDC composite(CaptureBackground(label, behind));
-    if (composite) {
-        TransparentBlt(composite.Get(), 0, 0, width, height, own.Dc(), update.left, update.top, width, height, key);
-        BitBlt(dc, update.left, update.top, width, height, composite.Get(), 0, 0, SRCCOPY);
-    } else {
-        BitBlt(dc, update.left, update.top, width, height, own.Dc(), update.left, update.top, SRCCOPY);
+    RecordDC plain;
+    ScopedMemoryDC washed(OwnPictureSurface(label, dc, overWash, plain, client));
+    HDC own = overWash ? washed.Get() : plain.Dc();
+    LRESULT result = 0;
+    if (own) {
+        result = CallWindowProcA(ownProc, label, WM_PAINT, reinterpret_cast<WPARAM>(own), lParam);
+        ComposeOverSkin(label, own, overWash ? client : update, dc, key, overWash);
     }
     EndPaint(label, &paint);
 
@@ -87,11 +86,22 @@ LRESULT PaintThroughKey(HWND label, WNDPROC ownProc, LPARAM lParam, COLORREF key
     return result;
 }
 
-LRESULT PaintLabel(HWND label, WNDPROC ownProc, LPARAM lParam, COLORREF key)
+// The same look, into the caller's DC (an off-screen copy of the label).
+LRESULT PrintLabel(HWND label, WNDPROC ownProc, HDC target, LPARAM flags, COLORREF key)
 {
-    if (PaintsOverWash(GetClassNameText(label)))
-        return PaintOverWash(label, ownProc, lParam, key);
-    return PaintThroughKey(label, ownProc, lParam, key);
+    const bool overWash = PaintsOverWash(GetClassNameText(label));
+    RECT client{};
+    GetClientRect(label, &client);
+    if (client.right <= 0 || client.bottom <= 0)
+        return 0;
+    RecordDC plain;
+    ScopedMemoryDC washed(OwnPictureSurface(label, target, overWash, plain, client));
+    HDC own = overWash ? washed.Get() : plain.Dc();
+    if (!own)
+        return 0;
+    const LRESULT result = CallWindowProcA(ownProc, label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own), flags);
+    ComposeOverSkin(label, own, client, target, key, overWash);
+    return result;
 }
 
 } // namespace
@@ -123,6 +133,10 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         if (!state.skinControls)
             return passOn();
         return PaintLabel(label, ownProc, lParam, entry->keyColour);
+    case WM_PRINTCLIENT:
+        if (!state.skinControls || !wParam)
+            return passOn();
+        return PrintLabel(label, ownProc, reinterpret_cast<HDC>(wParam), lParam, entry->keyColour);
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (GetClassNameText(label) == "RichEdit20A")

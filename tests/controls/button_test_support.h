@@ -135,7 +135,9 @@ inline void FlushToScreen()
     PeekMessageA(&message, nullptr, WM_APP + 0x3F00, WM_APP + 0x3F00, PM_NOREMOVE);
 }
 
-// What the screen shows of a window's client area now.
+// What the screen shows of a window's client area now. The window
+// system puts painted pixels on the screen through its own connection,
+// which may lag behind a read: read until two reads agree.
 inline Pixels Screen(HWND window)
 {
     FlushToScreen();
@@ -143,11 +145,42 @@ inline Pixels Screen(HWND window)
     GetClientRect(window, &client);
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
+    const auto read = [&] {
+        return DrawOffScreen(client.right, client.bottom, [&](HDC dc) {
+            HDC screen = GetDC(nullptr);
+            BitBlt(dc, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+            ReleaseDC(nullptr, screen);
+        });
+    };
+    Pixels last = read();
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        Sleep(5);
+        Pixels again = read();
+        if (again == last)
+            break;
+        last = std::move(again);
+    }
+    return last;
+}
+
+// What the window's own surface holds of its client area (children
+// included), whatever has reached the screen.
+inline Pixels Surface(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
     return DrawOffScreen(client.right, client.bottom, [&](HDC dc) {
-        HDC screen = GetDC(nullptr);
-        BitBlt(dc, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
-        ReleaseDC(nullptr, screen);
+        HDC own = GetDC(window);
+        BitBlt(dc, 0, 0, client.right, client.bottom, own, 0, 0, SRCCOPY);
+        ReleaseDC(window, own);
     });
+}
+
+// Waits (pumping messages) until the screen shows what the window painted:
+// a window appears on the screen a moment after it is shown.
+inline bool WaitUntilOnScreen(HWND window)
+{
+    return PumpUntil([window] { return Screen(window) == Surface(window); }, 3000);
 }
 
 // The look a button's face painter gives it in `state`, drawn off screen.
@@ -204,6 +237,7 @@ protected:
     {
         RedrawWindow(parent, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpMessages();
+        WaitUntilOnScreen(parent);
     }
     WindowRecord& Record() { return *RecordAt(IntProperty(parent, "Hw_lbID")); }
 

@@ -288,4 +288,22 @@ TEST_F(CheckRadioTest, CaptionRightOfTheMarkInTheControlsTextColour)
     EXPECT_TRUE(SkinModule().memoryDCList.empty());
 }
 
+TEST_F(CheckRadioTest, PrintingGivesTheLookOnTheScreen)
+{
+    HWND box = Add(BS_AUTOCHECKBOX, "选项", 300, 40);
+    HWND radio = Add(BS_AUTORADIOBUTTON | WS_GROUP, "关机", 301, 80);
+    SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(radio, BM_SETCHECK, BST_CHECKED, 0);
+    SkinAndShow();
+    for (HWND button : {box, radio}) {
+        RECT client;
+        GetClientRect(button, &client);
+        const Pixels printed = DrawOffScreen(client.right, client.bottom, [button](HDC dc) {
+            SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        });
+        EXPECT_EQ(printed, Surface(button));
+    }
+    EXPECT_TRUE(SkinModule().memoryDCList.empty());
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "button_test_support.h"
 #include "frames.h"
 #include "labels.h"
 #include "pump.h"
@@ -190,6 +191,18 @@ TEST_F(LabelsTest, ALabelHoldingChildWindowsBecomesAFrameThatLeavesItsPaintingAl
         }
     }
     EXPECT_EQ(tinted, probed);
+    EXPECT_TRUE(SkinModule().memoryDCList.empty());
+}
+
+TEST_F(LabelsTest, PrintingGivesTheLookOnTheScreen)
+{
+    HWND label = CreateLabel(host, "Static", "倒计时", SS_CENTER, {20, 40, 244, 72});
+    engine->SkinLabel(label);
+    Repaint(host);
+    const button_test::Pixels printed = button_test::DrawOffScreen(224, 32, [label](HDC dc) {
+        SendMessageA(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
+    EXPECT_EQ(printed, button_test::Surface(label));
     EXPECT_TRUE(SkinModule().memoryDCList.empty());
 }
 

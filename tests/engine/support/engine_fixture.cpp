@@ -17,6 +17,9 @@ HWND CreateTestWindow(int clientWidth, int clientHeight, DWORD style)
 
 void EngineTest::SetUp()
 {
+    // A cursor left over a test window by an earlier test would make the
+    // system send mouse moves that paint controls hot behind the test's back.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     engine = std::make_unique<SkinEngine>();
     engine->StartModule();
 }
