@@ -16,6 +16,7 @@
 #include "image.h"
 #include "list_controls.h"
 #include "pen.h"
+#include "picture_cache.h"
 #include "skin_module.h"
 #include "skin_primitives.h"
 #include "text.h"
@@ -206,11 +207,11 @@ void CutChildHoles(Graphics& graphics, HWND combo, LONG_PTR style)
 
 void DrawPictureAtNaturalSize(Graphics& graphics, resources::Bytes bytes, const DropButton& button)
 {
-    Image picture;
-    if (!picture.LoadFromBytes(std::span<const BYTE>(bytes.data(), bytes.size())))
+    const Image* picture = CachedPicture(std::span<const BYTE>(bytes.data(), bytes.size()));
+    if (!picture)
         return;
-    const int width = static_cast<int>(picture.GetWidth()), height = static_cast<int>(picture.GetHeight());
-    graphics.DrawImageRect(picture, F(button.left + (button.width - width) / 2),
+    const int width = static_cast<int>(picture->GetWidth()), height = static_cast<int>(picture->GetHeight());
+    graphics.DrawImageRect(*picture, F(button.left + (button.width - width) / 2),
                            F(button.top + (button.height - height) / 2), F(width), F(height));
 }
 
