@@ -2,7 +2,7 @@
 // in proportion to the position within the range (horizontal and
 // vertical, ranges not starting at 0, an empty range), and the paint into
 // a given DC, probed on the screen.
-#include "control_test_support.h"
+#include "painted_control_test_support.h"
 
 #include <commctrl.h>
 
@@ -10,7 +10,6 @@
 #include "progress_bars.h"
 #include "pump.h"
 #include "skin_primitives.h"
-#include "window_picture.h"
 
 namespace {
 
@@ -60,12 +59,8 @@ TEST_F(ProgressBarsTest, SetUpTakesEachBarOnce)
         const HWND expected[] = {horizontal, vertical};
         for (int i = 1; i <= 2; ++i) {
             const ProgressRecord& entry = *record.progressBars.At(i);
-            EXPECT_EQ(entry.window, expected[i - 1]);
+            ExpectTakenOver(entry, expected[i - 1], i, index, &ProgressProc);
             EXPECT_EQ(entry.vertical, i == 2 ? 1 : 0);
-            EXPECT_EQ(Property(entry.window, "Hw_lbID"), i);
-            EXPECT_EQ(Property(entry.window, "Hw_FuID"), index);
-            EXPECT_NE(entry.oldProc, nullptr);
-            EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropA(entry.window, "Hw_hProc")), entry.oldProc);
         }
         EXPECT_EQ(record.progressBars.Find(taken), 0);
         SkinProgressBars(index, host);

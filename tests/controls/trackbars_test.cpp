@@ -2,7 +2,7 @@
 // their style is kept, the thumb at rest and under the mouse, the fill
 // line and the selection line, the optional box, vertical trackbars, and
 // the paint into a given DC, probed on the screen.
-#include "control_test_support.h"
+#include "painted_control_test_support.h"
 
 #include <commctrl.h>
 
@@ -14,7 +14,6 @@
 #include "pump.h"
 #include "skin_primitives.h"
 #include "trackbars.h"
-#include "window_picture.h"
 
 namespace {
 
@@ -134,16 +133,11 @@ TEST_F(TrackbarsTest, SetUpTakesEachTrackbarOnceAndKeepsItsStyle)
             const auto& c = cases[i - 1];
             const TrackbarRecord& entry = *record.trackbars.At(i);
             SCOPED_TRACE(i);
-            EXPECT_EQ(entry.window, trackbars[static_cast<size_t>(i - 1)]);
+            ExpectTakenOver(entry, trackbars[static_cast<size_t>(i - 1)], i, index, &TrackbarProc);
             EXPECT_EQ(entry.vertical, c.vertical);
             EXPECT_EQ(entry.tickPlacement, c.tickPlacement);
             EXPECT_EQ(entry.selectionRange, c.selectionRange);
             EXPECT_EQ(entry.hot, 0);
-            EXPECT_EQ(Property(entry.window, "Hw_lbID"), i);
-            EXPECT_EQ(Property(entry.window, "Hw_FuID"), index);
-            EXPECT_NE(entry.oldProc, nullptr);
-            EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropA(entry.window, "Hw_hProc")), entry.oldProc);
-            EXPECT_EQ(GetWindowLongPtrA(entry.window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&TrackbarProc));
         }
         EXPECT_EQ(record.trackbars.Find(taken), 0);
         EXPECT_EQ(GetPropA(taken, "Hw_lbID"), nullptr);
