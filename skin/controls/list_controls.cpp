@@ -128,7 +128,7 @@ LRESULT PaintTranslucentTree(HWND tree, WNDPROC oldProc, WPARAM wParam, LPARAM l
     if (!painted || !frosted)
         return CallWindowProcA(oldProc, tree, WM_PAINT, wParam, lParam);
     CallWindowProcA(oldProc, tree, WM_PAINT, reinterpret_cast<WPARAM>(painted.Get()), lParam);
-    TransparentBlt(frosted.Get(), 0, 0, width, height, painted.Get(), 0, 0, width, height, kColourKey);
+    CopyExceptKey(frosted.Get(), 0, 0, width, height, painted.Get(), 0, 0, kColourKey);
     ScopedWindowDC target(tree, GetDCExcludingChildren(tree, nullptr, false));
     if (target)
         BitBlt(target.Get(), 0, 0, width, height, frosted.Get(), 0, 0, SRCCOPY);

@@ -106,7 +106,8 @@ inline void MoveMouseTo(POINT screen)
     SendInput(1, &input, sizeof input);
 }
 
-// An engine with translucent controls and the default background picture.
+// An engine skinning controls (translucency off) over the default
+// background picture.
 class SkinnedControlsTest : public EngineTest {
 protected:
     void SetUp() override

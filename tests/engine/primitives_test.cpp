@@ -106,6 +106,47 @@ TEST(ClientRectInWindow, AssumesEqualBordersAnd17PixelScrollBars)
 
 class PrimitivesTest : public EngineTest {};
 
+TEST(CopyExceptKey, CopiesAllButTheKeyColourLikeTransparentBlt)
+{
+    constexpr COLORREF kKey = RGB(255, 0, 255);
+    // A source with a key-coloured left half and a blue right half; the
+    // target grey. Between DIB sections, and from a DIB to a device bitmap
+    // (the system's blit): the same pixels.
+    const auto makeDc = [](HBITMAP bitmap, COLORREF fill, HGDIOBJ& previous) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        previous = SelectObject(dc, bitmap);
+        RECT all{0, 0, 8, 4};
+        HBRUSH brush = CreateSolidBrush(fill);
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        return dc;
+    };
+    HGDIOBJ sourcePrevious = nullptr;
+    HDC source = makeDc(CreateArgbSurface(8, 4), RGB(0, 0, 200), sourcePrevious);
+    RECT left{0, 0, 4, 4};
+    HBRUSH key = CreateSolidBrush(kKey);
+    FillRect(source, &left, key);
+    DeleteObject(key);
+    HDC screen = GetDC(nullptr);
+    for (const bool dib : {true, false}) {
+        SCOPED_TRACE(dib ? "DIB target" : "device bitmap target");
+        HGDIOBJ previous = nullptr;
+        HDC target = makeDc(dib ? CreateArgbSurface(8, 4) : CreateCompatibleBitmap(screen, 8, 4), RGB(90, 90, 90),
+                            previous);
+        CopyExceptKey(target, 2, 1, 6, 3, source, 1, 0, kKey);
+        EXPECT_EQ(GetPixel(target, 1, 1), RGB(90, 90, 90)) << "outside the area";
+        EXPECT_EQ(GetPixel(target, 3, 2), RGB(90, 90, 90)) << "key pixel: target kept";
+        EXPECT_EQ(GetPixel(target, 5, 2), RGB(0, 0, 200)) << "other pixel: copied";
+        EXPECT_EQ(GetPixel(target, 7, 3), RGB(0, 0, 200));
+        EXPECT_EQ(GetPixel(target, 5, 0), RGB(90, 90, 90)) << "above the area";
+        DeleteObject(SelectObject(target, previous));
+        DeleteDC(target);
+    }
+    ReleaseDC(nullptr, screen);
+    DeleteObject(SelectObject(source, sourcePrevious));
+    DeleteDC(source);
+}
+
 TEST_F(PrimitivesTest, LookupsWalkTheParentChain)
 {
     HWND top = CreateTestWindow(200, 200);
