@@ -11,10 +11,9 @@
 #include "embedded.h"
 #include "graphics.h"
 #include "graphics_path.h"
-#include "image.h"
+#include "painted_controls.h"
 #include "pen.h"
-#include "skin_module.h"
-#include "skin_primitives.h"
+#include "picture_cache.h"
 
 namespace {
 
@@ -30,13 +29,6 @@ UpDownRecord* EntryOf(int recordIndex, int controlIndex)
 {
     WindowRecord* record = RecordAt(recordIndex);
     return record ? record->upDowns.At(controlIndex) : nullptr;
-}
-
-SIZE WindowSize(HWND window)
-{
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
 }
 
 // One of the two buttons: its box, the gradient line across it in the
@@ -63,11 +55,11 @@ void HalvesOf(bool horizontal, int width, int height, Half (&halves)[2])
 
 void DrawArrow(Graphics& graphics, const Half& half)
 {
-    Image picture;
-    if (!picture.LoadFromBytes(half.arrow))
+    const Image* picture = CachedPicture(half.arrow);
+    if (!picture)
         return;
-    const int width = static_cast<int>(picture.GetWidth()), height = static_cast<int>(picture.GetHeight());
-    graphics.DrawImageRect(picture, F(half.x + (half.width - width) / 2), F(half.y + (half.height - height) / 2),
+    const int width = static_cast<int>(picture->GetWidth()), height = static_cast<int>(picture->GetHeight());
+    graphics.DrawImageRect(*picture, F(half.x + (half.width - width) / 2), F(half.y + (half.height - height) / 2),
                            F(width), F(height));
 }
 
@@ -96,62 +88,22 @@ void PaintHalf(Graphics& graphics, const Half& half, bool lit, bool pressed)
     graphics.DrawPath(pen, outline);
 }
 
-} // namespace
-
-void SkinUpDowns(int recordIndex, HWND parent)
-{
-    WindowRecord* record = RecordAt(recordIndex);
-    if (!SkinModule().skinControls || !record || !parent)
-        return;
-    for (HWND control = FindWindowExA(parent, nullptr, UPDOWN_CLASSA, nullptr); control;
-         control = FindWindowExA(parent, control, UPDOWN_CLASSA, nullptr)) {
-        // Subclassed at most once: a second set-up, or a control another
-        // unit already took, is left as it is.
-        if (record->upDowns.Find(control) > 0 || GetPropA(control, "Hw_hProc"))
-            continue;
-        const int index = record->upDowns.Append();
-        UpDownRecord& entry = *record->upDowns.At(index);
-        entry = UpDownRecord{};
-        entry.window = control;
-        entry.horizontal = (GetWindowLongPtrA(control, GWL_STYLE) & UDS_HORZ) ? 1 : 0;
-        entry.oldProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UpDownProc)));
-        SetIndexProperty(control, "Hw_lbID", index);
-        SetIndexProperty(control, "Hw_FuID", recordIndex);
-        SetPropA(control, "Hw_hProc", reinterpret_cast<HANDLE>(entry.oldProc));
-    }
-}
-
-int UpDownHalfAt(int recordIndex, int controlIndex, LPARAM mousePos)
-{
-    const UpDownRecord* entry = EntryOf(recordIndex, controlIndex);
-    if (!entry || !entry->window)
-        return 0;
-    const SIZE size = WindowSize(entry->window);
-    if (entry->horizontal)
-        return GET_X_LPARAM(mousePos) > size.cx / 2 ? 1 : 0;
-    return GET_Y_LPARAM(mousePos) > size.cy / 2 ? 1 : 0;
-}
-
-void PaintUpDown(int recordIndex, int controlIndex, std::optional<bool> hot, std::optional<bool> pressed,
-                 std::optional<LPARAM> mousePos)
+// Paints into `dc`, or through the window DC when none is given; an
+// omitted state comes from the entry.
+void PaintUpDownInto(int recordIndex, int controlIndex, std::optional<HDC> dc, std::optional<bool> hot = {},
+                     std::optional<bool> pressed = {}, std::optional<LPARAM> mousePos = {})
 {
     const UpDownRecord* entry = EntryOf(recordIndex, controlIndex);
     if (!entry || !IsWindow(entry->window))
         return;
-    HWND control = entry->window;
     const bool isHot = hot.value_or(entry->hot != 0);
     const bool isPressed = pressed.value_or(entry->pressed != 0);
-    const SIZE size = WindowSize(control);
-    if (size.cx <= 0 || size.cy <= 0)
-        return;
-
-    ScopedMemoryDC picture(CaptureBackground(control, RECT{0, 0, size.cx, size.cy}));
-    if (!picture)
-        return;
-    {
-        Graphics graphics;
-        graphics.CreateFromHDC(picture.Get());
+    // A press lights its half even before any hover reached the control.
+    const int litHalf = (isHot || isPressed)
+                            ? UpDownHalfAt(recordIndex, controlIndex, mousePos.value_or(entry->mousePos))
+                            : -1;
+    const bool horizontal = entry->horizontal != 0;
+    PaintWholeControl(entry->window, dc, [&](Graphics& graphics, SIZE size) {
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         graphics.SetCompositingQuality(Gdiplus::CompositingQualityHighQuality);
 
@@ -163,75 +115,83 @@ void PaintUpDown(int recordIndex, int controlIndex, std::optional<bool> hot, std
         graphics.FillPath(white, body);
 
         Half halves[2];
-        HalvesOf(entry->horizontal != 0, size.cx, size.cy, halves);
-        // A press lights its half even before any hover reached the control.
-        const int litHalf = (isHot || isPressed)
-                                ? UpDownHalfAt(recordIndex, controlIndex, mousePos.value_or(entry->mousePos))
-                                : -1;
+        HalvesOf(horizontal, size.cx, size.cy, halves);
         for (int i = 0; i < 2; ++i)
             PaintHalf(graphics, halves[i], i == litHalf, isPressed);
-    }
-    ScopedWindowDC target(control, GetWindowDC(control));
-    if (target)
-        BitBlt(target.Get(), 0, 0, size.cx, size.cy, picture.Get(), 0, 0, SRCCOPY);
+    });
+}
+
+} // namespace
+
+void SkinUpDowns(int recordIndex, HWND parent)
+{
+    TakeOverChildren(recordIndex, parent, UPDOWN_CLASSA, &WindowRecord::upDowns, &UpDownProc,
+                     [](UpDownRecord& entry, LONG_PTR style) { entry.horizontal = (style & UDS_HORZ) ? 1 : 0; });
+}
+
+int UpDownHalfAt(int recordIndex, int controlIndex, LPARAM mousePos)
+{
+    const UpDownRecord* entry = EntryOf(recordIndex, controlIndex);
+    if (!entry || !entry->window)
+        return 0;
+    RECT outer{};
+    GetWindowRect(entry->window, &outer);
+    if (entry->horizontal)
+        return GET_X_LPARAM(mousePos) > (outer.right - outer.left) / 2 ? 1 : 0;
+    return GET_Y_LPARAM(mousePos) > (outer.bottom - outer.top) / 2 ? 1 : 0;
+}
+
+void PaintUpDown(int recordIndex, int controlIndex, std::optional<bool> hot, std::optional<bool> pressed,
+                 std::optional<LPARAM> mousePos)
+{
+    PaintUpDownInto(recordIndex, controlIndex, std::nullopt, hot, pressed, mousePos);
 }
 
 LRESULT CALLBACK UpDownProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto oldProc = reinterpret_cast<WNDPROC>(GetPropA(control, "Hw_hProc"));
-    const auto passOn = [&]() -> LRESULT {
-        return oldProc ? CallWindowProcA(oldProc, control, message, wParam, lParam)
-                       : DefWindowProcA(control, message, wParam, lParam);
-    };
-    const int recordIndex = IndexProperty(control, "Hw_FuID");
-    const int index = IndexProperty(control, "Hw_lbID");
-    WindowRecord* record = RecordAt(recordIndex);
-    UpDownRecord* entry = record ? record->upDowns.At(index) : nullptr;
-    if (!oldProc || !entry || entry->window != control)
-        return passOn();
+    const auto found = FindSkinnedControl(control, &WindowRecord::upDowns);
+    if (!found.entry)
+        return CallReplacedProc(control, message, wParam, lParam);
+    const auto handled = HandlePaintMessage(control, message, wParam, lParam, [&](std::optional<HDC> dc) {
+        PaintUpDownInto(found.recordIndex, found.index, dc);
+    });
+    if (handled)
+        return *handled;
+    WindowRecord& record = *found.record;
+    UpDownRecord& entry = *found.entry;
+    const int index = found.index;
 
     switch (message) {
-    case WM_PAINT:
-        // The skin paints everything; the control's own painting is skipped.
-        PaintUpDown(recordIndex, index);
-        return DefWindowProcA(control, message, wParam, lParam);
-    case WM_ERASEBKGND:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return 1;
-    case WM_NCPAINT:
-        return 1;
-    case WM_MOVE:
-        PaintUpDown(recordIndex, index);
-        return passOn();
     case WM_MOUSEMOVE: {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, control, 0};
         TrackMouseEvent(&track);
-        record->controlUnderMouse = index;
+        record.controlUnderMouse = index;
         // Kept for the control's own repaints (it invalidates itself when
         // the mouse crosses from one arrow to the other).
-        entry->mousePos = lParam;
-        const int half = UpDownHalfAt(recordIndex, index, lParam);
-        if (record->hotControlIndex != record->controlUnderMouse || record->hotControlClass != kUpDownHoverClass ||
-            half != entry->hotHalf) {
-            PaintUpDown(recordIndex, index, true, {}, lParam);
-            entry->hot = 1;
-            record->hotControlIndex = record->controlUnderMouse;
-            record->hotControlClass = kUpDownHoverClass;
-            entry->hotHalf = half;
+        entry.mousePos = lParam;
+        const int half = UpDownHalfAt(found.recordIndex, index, lParam);
+        if (record.hotControlIndex != record.controlUnderMouse || record.hotControlClass != kUpDownHoverClass ||
+            half != entry.hotHalf) {
+            PaintUpDown(found.recordIndex, index, true, {}, lParam);
+            entry.hot = 1;
+            record.hotControlIndex = record.controlUnderMouse;
+            record.hotControlClass = kUpDownHoverClass;
+            entry.hotHalf = half;
         }
-        return passOn();
+        break;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-        entry->pressed = message == WM_LBUTTONDOWN ? 1 : 0;
-        entry->mousePos = lParam;
-        return passOn();
+        entry.pressed = message == WM_LBUTTONDOWN ? 1 : 0;
+        entry.mousePos = lParam;
+        break;
     case WM_MOUSELEAVE:
-        record->hotControlIndex = 0;
-        entry->hot = 0;
-        PaintUpDown(recordIndex, index, false);
-        return passOn();
+        record.hotControlIndex = 0;
+        entry.hot = 0;
+        PaintUpDown(found.recordIndex, index, false);
+        break;
     default:
-        return passOn();
+        break;
     }
+    return CallReplacedProc(control, message, wParam, lParam);
 }

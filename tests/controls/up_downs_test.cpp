@@ -2,6 +2,8 @@
 // under the mouse, and the painted halves (unlit, lit, pressed, vertical
 // and horizontal) probed on the screen.
 #include "gradient_colours.h"
+#include "mouse_test_support.h"
+#include "painted_control_test_support.h"
 
 #include <commctrl.h>
 
@@ -34,28 +36,6 @@ protected:
     {
         SkinnedControlsTest::SetUp();
         ParkMouse();
-    }
-    static void ParkMouse()
-    {
-        MoveMouseTo({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
-        PumpMessages();
-    }
-    // The real mouse at (x, y) of the control; waits for its move.
-    static void MoveOnto(HWND control, int x, int y)
-    {
-        POINT point{x, y};
-        ClientToScreen(control, &point);
-        MoveMouseTo(point);
-        PumpUntil([&] {
-            POINT cursor;
-            GetCursorPos(&cursor);
-            return cursor.x == point.x && cursor.y == point.y;
-        });
-        PumpMessages();
-    }
-    static const UpDownRecord& EntryOf(HWND control)
-    {
-        return *RecordAt(Property(control, "Hw_FuID"))->upDowns.At(Property(control, "Hw_lbID"));
     }
     // The colour expected at `position` (x of a horizontal, y of a vertical
     // control) of a half whose gradient runs from `start` to `end`: the
@@ -101,13 +81,8 @@ TEST_F(UpDownsTest, SetUpTakesEachUpDownOnce)
         } expected[] = {{vertical, 0}, {horizontal, 1}};
         for (int i = 1; i <= 2; ++i) {
             const UpDownRecord& entry = *record.upDowns.At(i);
-            EXPECT_EQ(entry.window, expected[i - 1].control);
+            ExpectTakenOver(entry, expected[i - 1].control, i, index, &UpDownProc);
             EXPECT_EQ(entry.horizontal, expected[i - 1].horizontal);
-            EXPECT_EQ(Property(entry.window, "Hw_lbID"), i);
-            EXPECT_EQ(Property(entry.window, "Hw_FuID"), index);
-            EXPECT_NE(entry.oldProc, nullptr);
-            EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropA(entry.window, "Hw_hProc")), entry.oldProc);
-            EXPECT_EQ(GetWindowLongPtrA(entry.window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&UpDownProc));
         }
         EXPECT_EQ(GetWindowLongPtrA(taken, GWLP_WNDPROC), takenProc);
         SkinUpDowns(index, host);
@@ -179,6 +154,9 @@ TEST_F(UpDownsTest, UntouchedControlShowsBothHalvesWithArrowsTheTopOneBrighter)
     EXPECT_FALSE(IsBlack(WindowPixel(control, 6, 34)));
     // The outline: black at alpha 100 down the left side.
     EXPECT_FALSE(Near(WindowPixel(control, 0, 10), WindowPixel(control, kAcross, 10), 10));
+    // Printed into a DC of ours, the control shows the same picture.
+    EXPECT_EQ(PrintedClient(control), WindowPicture(control));
+    EXPECT_TRUE(SkinModule().memoryDCList.empty());
 }
 
 TEST_F(UpDownsTest, MouseLightsTheHalfUnderItAndRepaintsOnlyWhenTheHalfChanges)
@@ -186,7 +164,7 @@ TEST_F(UpDownsTest, MouseLightsTheHalfUnderItAndRepaintsOnlyWhenTheHalfChanges)
     HWND host = Host();
     HWND control = CreateChild(host, UPDOWN_CLASSA, 0, 0, kVerticalPlace);
     const int index = Skin(host);
-    const UpDownRecord& entry = EntryOf(control);
+    const UpDownRecord& entry = EntryOf(control, &WindowRecord::upDowns);
     const Tint litFrom{kWhite, 100}, litTo = Accent(150);
 
     MoveOnto(control, 8, 6);
@@ -236,14 +214,11 @@ TEST_F(UpDownsTest, PressedHalfIsInvertedWhileTheControlRepeats)
     SendMessageA(control, UDM_SETRANGE32, 0, 1000);
     SendMessageA(control, UDM_SETPOS32, 0, 500);
     Skin(host);
-    const UpDownRecord& entry = EntryOf(control);
+    const UpDownRecord& entry = EntryOf(control, &WindowRecord::upDowns);
     MoveOnto(control, 8, 30);
     ASSERT_TRUE(PumpUntil([&] { return entry.hot == 1 && entry.hotHalf == 1; }));
 
-    INPUT press{};
-    press.type = INPUT_MOUSE;
-    press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &press, sizeof press);
+    PressMouse(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(PumpUntil([&] { return entry.pressed == 1; }));
     // Held long enough for the control to repeat.
     PumpFor(900);
@@ -253,9 +228,7 @@ TEST_F(UpDownsTest, PressedHalfIsInvertedWhileTheControlRepeats)
     ExpectVerticalHalf(control, 0, {kWhite, 60}, Accent(100));
     EXPECT_TRUE(SkinModule().memoryDCList.empty());
 
-    INPUT release = press;
-    release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &release, sizeof release);
+    PressMouse(MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(PumpUntil([&] { return entry.pressed == 0; }));
     PumpMessages();
     ExpectVerticalHalf(control, 1, {kWhite, 100}, Accent(150));
@@ -267,7 +240,7 @@ TEST_F(UpDownsTest, HorizontalControlShowsLeftAndRightArrowsAndLightsTheRightHal
     HWND host = Host();
     HWND control = CreateChild(host, UPDOWN_CLASSA, UDS_HORZ, 0, kHorizontalPlace);
     Skin(host);
-    const UpDownRecord& entry = EntryOf(control);
+    const UpDownRecord& entry = EntryOf(control, &WindowRecord::upDowns);
 
     // Left arrow at (9, 8), 4 x 7, growing rightward; right arrow at
     // (31, 8), shrinking.
