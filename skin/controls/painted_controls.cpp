@@ -1,5 +1,5 @@
-// Shared by the controls the skin paints whole: trackbars and progress
-// bars.
+// Shared by the controls the skin paints whole: trackbars, progress bars
+// and up-down controls.
 #include "painted_controls.h"
 
 #include "graphics.h"

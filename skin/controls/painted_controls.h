@@ -1,9 +1,10 @@
 #pragma once
-// What trackbars and progress bars share: controls the skin paints whole,
-// client and non-client area alike, from one off-screen picture of their
-// window. Their take-over, the lookup of their entry from a subclass
-// procedure, the copy of the picture to a DC, and the rounded box both
-// draw under their content.
+// What trackbars, progress bars and up-down controls share: controls the
+// skin paints whole, client and non-client area alike, from one off-screen
+// picture of their window. Their take-over, the lookup of their entry from
+// a subclass procedure, the copy of the picture to a DC, and the rounded
+// box trackbars and progress bars draw under their content. Headers use
+// the take-over and the lookup too.
 #include <windows.h>
 
 #include <functional>
