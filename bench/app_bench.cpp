@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "program.h"
 #include "skin_engine.h"
 #include "startup_window.h"
@@ -54,56 +55,6 @@ class FixedClock final : public Clock {
 public:
     SYSTEMTIME Now() override { return SYSTEMTIME{2026, 12, 5, 11, 10, 30, 0, 0}; }
 };
-
-double Seconds()
-{
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void Pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// Time of one paint of `control`, done `count` times: into a memory DC
-// (WM_PRINTCLIENT, no screen involved) or on the screen.
-double PaintTime(HWND control, int count, bool offScreen)
-{
-    RECT rect;
-    GetClientRect(control, &rect);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, std::max<LONG>(rect.right, 1), std::max<LONG>(rect.bottom, 1));
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const double start = Seconds();
-    for (int i = 0; i < count; ++i) {
-        if (offScreen) {
-            SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-        } else {
-            InvalidateRect(control, nullptr, TRUE);
-            UpdateWindow(control);
-        }
-    }
-    const double elapsed = (Seconds() - start) / count;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return elapsed;
-}
 
 // Milliseconds since this process was created.
 double MillisecondsSinceProcessStart()

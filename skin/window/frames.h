@@ -7,3 +7,4 @@
 // The procedure installed on frames.
 LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 
+

@@ -4,28 +4,18 @@
 // and the process memory stays flat.
 #include "skinned_fixture.h"
 
-#include <psapi.h>
-
 #include <cstdio>
 #include <memory>
 
 #include "bitmap.h"
 #include "graphics.h"
+#include "process_memory.h"
 #include "skin_engine.h"
 #include "skin_pictures.h"
 
 namespace {
 
-size_t CommittedBytes()
-{
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PagefileUsage;
-}
-
 class SkinSoakTest : public SkinnedWindowTest {};
-
 
 TEST_F(SkinSoakTest, HoverAndSkinChangesLeaveNothingBehind)
 {
