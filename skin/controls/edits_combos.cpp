@@ -15,6 +15,7 @@
 #include "graphics_path.h"
 #include "image.h"
 #include "list_controls.h"
+#include "painted_controls.h"
 #include "pen.h"
 #include "picture_cache.h"
 #include "skin_module.h"
@@ -61,53 +62,9 @@ Gdiplus::ARGB FaceColour()
 
 void RepaintAll(HWND control) { InvalidateRect(control, nullptr, TRUE); }
 
-LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, "Hw_hProc"));
-    if (!previous)
-        return DefWindowProcA(control, message, wParam, lParam);
-    return CallWindowProcA(previous, control, message, wParam, lParam);
-}
-
-// The entry of a skinned control in `list` of the record named by its
-// "Hw_FuID", through its "Hw_lbID"; null unless it is this very control.
-template <typename Entry>
-Entry* EntryOf(HWND control, SkinList<Entry> WindowRecord::*list, WindowRecord** owner, int* index)
-{
-    WindowRecord* record = RecordAt(IndexProperty(control, "Hw_FuID"));
-    const int at = IndexProperty(control, "Hw_lbID");
-    Entry* entry = record ? (record->*list).At(at) : nullptr;
-    if (!entry || entry->window != control)
-        return nullptr;
-    if (owner)
-        *owner = record;
-    if (index)
-        *index = at;
-    return entry;
-}
-
-// Registers `control` in `list` behind `procedure`. A control that is
-// registered already or that another unit subclassed is left alone (0).
-template <typename Entry>
-int TakeOver(SkinList<Entry>& list, int recordIndex, HWND control, WNDPROC procedure)
-{
-    if (list.Find(control) > 0 || GetPropA(control, "Hw_hProc"))
-        return 0;
-    const int index = list.Append();
-    Entry& entry = *list.At(index);
-    entry = Entry{};
-    entry.window = control;
-    entry.oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-    SetIndexProperty(control, "Hw_lbID", index);
-    SetIndexProperty(control, "Hw_FuID", recordIndex);
-    SetPropA(control, "Hw_hProc", reinterpret_cast<HANDLE>(entry.oldProc));
-    return index;
-}
-
 void TakeOverEdit(int recordIndex, WindowRecord& record, HWND edit)
 {
-    if (TakeOver(record.edits, recordIndex, edit, &EditProc) > 0)
+    if (TakeOverControl(record.edits, recordIndex, edit, &EditProc) > 0)
         SetPropA(edit, "Kj_Ztys", nullptr); // black text
 }
 
@@ -291,7 +248,7 @@ void SkinEditsAndCombos(int recordIndex, HWND parent)
         if (record->comboBoxes.Find(combo) > 0 || GetPropA(combo, "Hw_hProc"))
             return;
         ShowSelectedItem(combo);
-        TakeOver(record->comboBoxes, recordIndex, combo, &ComboProc);
+        TakeOverControl(record->comboBoxes, recordIndex, combo, &ComboProc);
         // Only a translucent edit needs the skin inside a combo box.
         if (state.translucentControls) {
             if (HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr))
@@ -319,7 +276,7 @@ void DrawEditBorder(HWND edit, bool focused, bool hot, Graphics& graphics)
 
 void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hot)
 {
-    const EditRecord* entry = EntryOf(edit, &WindowRecord::edits, nullptr, nullptr);
+    const EditRecord* entry = FindSkinnedControl(edit, &WindowRecord::edits).entry;
     if (!entry)
         return;
     const bool isFocused = focused.value_or(entry->focused != 0);
@@ -397,13 +354,11 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
         // The background brush the owner handed out goes with the edit.
         DeleteObjectProperty(edit, "Kj_dxjb");
         DeleteObjectProperty(edit, "Kj_wtjb");
-        return PassOn(edit, message, wParam, lParam);
+        return CallReplacedProc(edit, message, wParam, lParam);
     }
-    WindowRecord* record = nullptr;
-    int index = 0;
-    EditRecord* entry = EntryOf(edit, &WindowRecord::edits, &record, &index);
+    const auto [recordIndex, index, record, entry] = FindSkinnedControl(edit, &WindowRecord::edits);
     if (!entry || !GetPropA(edit, "Hw_hProc"))
-        return PassOn(edit, message, wParam, lParam);
+        return CallReplacedProc(edit, message, wParam, lParam);
     const bool translucent = SkinModule().translucentControls;
 
     switch (message) {
@@ -460,17 +415,14 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return PassOn(edit, message, wParam, lParam);
+    return CallReplacedProc(edit, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WindowRecord* record = nullptr;
-    int index = 0;
-    ComboRecord* entry = EntryOf(combo, &WindowRecord::comboBoxes, &record, &index);
+    const auto [recordIndex, index, record, entry] = FindSkinnedControl(combo, &WindowRecord::comboBoxes);
     if (!entry || !GetPropA(combo, "Hw_hProc"))
-        return PassOn(combo, message, wParam, lParam);
-    const int recordIndex = IndexProperty(combo, "Hw_FuID");
+        return CallReplacedProc(combo, message, wParam, lParam);
     const SkinModuleState& state = SkinModule();
 
     switch (message) {
@@ -524,5 +476,5 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
     default:
         break;
     }
-    return PassOn(combo, message, wParam, lParam);
+    return CallReplacedProc(combo, message, wParam, lParam);
 }

@@ -3,8 +3,8 @@
 // skin paints whole, client and non-client area alike, from one off-screen
 // picture of their window. Their take-over, the lookup of their entry from
 // a subclass procedure, the copy of the picture to a DC, and the rounded
-// box trackbars and progress bars draw under their content. Headers use
-// the take-over and the lookup too.
+// box trackbars and progress bars draw under their content. Headers, edits
+// and combo boxes use the take-over and the lookup too.
 #include <windows.h>
 
 #include <functional>
@@ -15,11 +15,30 @@
 
 class Graphics;
 
+// Registers `control` in `entries` (by the list-append rule) and puts
+// `procedure` in front of its own procedure. A control is subclassed at
+// most once: one already in the list, or one another set-up took (it has
+// "Hw_hProc"), is left as it is. Returns the new entry's index, or 0.
+template <typename Entry>
+int TakeOverControl(SkinList<Entry>& entries, int recordIndex, HWND control, WNDPROC procedure)
+{
+    if (entries.Find(control) > 0 || GetPropA(control, "Hw_hProc"))
+        return 0;
+    const int index = entries.Append();
+    Entry& entry = *entries.At(index);
+    entry = Entry{};
+    entry.window = control;
+    SetIndexProperty(control, "Hw_lbID", index);
+    SetIndexProperty(control, "Hw_FuID", recordIndex);
+    entry.oldProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+    SetPropA(control, "Hw_hProc", reinterpret_cast<HANDLE>(entry.oldProc));
+    return index;
+}
+
 // Registers every direct child of `parent` of class `className` in the
-// record's `list` and puts `procedure` in front of its own procedure.
-// `describe` fills the new entry's fields from the control's style.
-// A control is subclassed at most once: one already in the list, or one
-// another set-up took (it has "Hw_hProc"), is left as it is.
+// record's `list` with TakeOverControl; `describe` fills each new entry's
+// fields from the control's style.
 template <typename Entry, typename Describe>
 void TakeOverChildren(int recordIndex, HWND parent, const char* className, SkinList<Entry> WindowRecord::*list,
                       WNDPROC procedure, Describe describe)
@@ -30,18 +49,8 @@ void TakeOverChildren(int recordIndex, HWND parent, const char* className, SkinL
     SkinList<Entry>& entries = record->*list;
     for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
          child = FindWindowExA(parent, child, className, nullptr)) {
-        if (entries.Find(child) > 0 || GetPropA(child, "Hw_hProc"))
-            continue;
-        const int index = entries.Append();
-        Entry& entry = *entries.At(index);
-        entry = Entry{};
-        entry.window = child;
-        describe(entry, GetWindowLongPtrA(child, GWL_STYLE));
-        SetIndexProperty(child, "Hw_lbID", index);
-        SetIndexProperty(child, "Hw_FuID", recordIndex);
-        entry.oldProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-        SetPropA(child, "Hw_hProc", reinterpret_cast<HANDLE>(entry.oldProc));
+        if (const int index = TakeOverControl(entries, recordIndex, child, procedure))
+            describe(*entries.At(index), GetWindowLongPtrA(child, GWL_STYLE));
     }
 }
 

@@ -131,11 +131,14 @@ protected:
         windows.push_back(host);
         return host;
     }
-    // Skins the host, paints it and returns its record index.
+    // Skins the host, paints it and returns its record index. The window
+    // system maps a new window a moment later; until then the real mouse
+    // moves past it, so give it that moment.
     int Skin(HWND host)
     {
         engine->SkinWindow(host);
         Repaint(host);
+        PumpFor(50);
         return Property(host, "Hw_lbID");
     }
 };
