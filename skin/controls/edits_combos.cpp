@@ -60,6 +60,14 @@ Gdiplus::ARGB FaceColour()
     return state.translucentControls ? ToArgb(kWhite, state.washAlpha) : ToArgb(kWhite, 0, false);
 }
 
+bool HasNonClientArea(HWND window)
+{
+    RECT outer{}, client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    return outer.right - outer.left != client.right || outer.bottom - outer.top != client.bottom;
+}
+
 void RepaintAll(HWND control) { InvalidateRect(control, nullptr, TRUE); }
 
 void TakeOverEdit(int recordIndex, WindowRecord& record, HWND edit)
@@ -435,7 +443,11 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
         return DefWindowProcA(combo, message, wParam, lParam);
     }
     case WM_NCPAINT:
-        PaintComboBox(recordIndex, index, false);
+        // A combo box draws its border in its client area; without a
+        // non-client area of its own there is nothing for this paint to
+        // show, and the client paint that follows paints the whole box.
+        if (HasNonClientArea(combo))
+            PaintComboBox(recordIndex, index, false);
         return PaintScrollBarsOnly(combo, lParam);
     case WM_ERASEBKGND:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

@@ -272,6 +272,10 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     if (width <= 0 || height <= 0)
         return;
+    // The list of a simple combo box and a control without a border get
+    // no frame: nothing of the picture would reach the screen.
+    if (KindOf(control) == ListKind::ComboList || !HasFrame(control))
+        return;
     const RECT inner = InnerRectInWindow(control);
 
     ScopedMemoryDC picture(CaptureBackground(control, RECT{0, 0, width, height}));
@@ -283,28 +287,24 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
         const auto w = static_cast<float>(width), h = static_cast<float>(height);
         SolidBrush key;
         key.Create(kColourKeyArgb);
-        if (KindOf(control) == ListKind::ComboList || !HasFrame(control)) {
-            graphics.FillRectangle(key, 0, 0, w, h);
+        const SkinModuleState& state = SkinModule();
+        SolidBrush ring;
+        ring.Create(state.translucentControls ? ToArgb(0xFFFFFF, state.washAlpha) : 0xFFFFFFFF);
+        graphics.SetClipRect(static_cast<float>(inner.left), static_cast<float>(inner.top),
+                             static_cast<float>(inner.right - inner.left),
+                             static_cast<float>(inner.bottom - inner.top), Gdiplus::CombineModeExclude);
+        graphics.FillRectangle(ring, 0, 0, w, h);
+        graphics.ResetClip();
+        graphics.FillRectangle(key, static_cast<float>(inner.left), static_cast<float>(inner.top),
+                               static_cast<float>(inner.right - inner.left),
+                               static_cast<float>(inner.bottom - inner.top));
+        Pen border;
+        if (isHot) {
+            border.Create(ToArgb(state.accentColour, 200), 2);
+            graphics.DrawRectangle(border, 1, 1, w - 2, h - 2);
         } else {
-            const SkinModuleState& state = SkinModule();
-            SolidBrush ring;
-            ring.Create(state.translucentControls ? ToArgb(0xFFFFFF, state.washAlpha) : 0xFFFFFFFF);
-            graphics.SetClipRect(static_cast<float>(inner.left), static_cast<float>(inner.top),
-                                 static_cast<float>(inner.right - inner.left),
-                                 static_cast<float>(inner.bottom - inner.top), Gdiplus::CombineModeExclude);
-            graphics.FillRectangle(ring, 0, 0, w, h);
-            graphics.ResetClip();
-            graphics.FillRectangle(key, static_cast<float>(inner.left), static_cast<float>(inner.top),
-                                   static_cast<float>(inner.right - inner.left),
-                                   static_cast<float>(inner.bottom - inner.top));
-            Pen border;
-            if (isHot) {
-                border.Create(ToArgb(state.accentColour, 200), 2);
-                graphics.DrawRectangle(border, 1, 1, w - 2, h - 2);
-            } else {
-                border.Create(isFocused ? ToArgb(state.accentColour, 200) : ToArgb(0x000000, 90), 1);
-                graphics.DrawRectangle(border, 0, 0, w - 1, h - 1);
-            }
+            border.Create(isFocused ? ToArgb(state.accentColour, 200) : ToArgb(0x000000, 90), 1);
+            graphics.DrawRectangle(border, 0, 0, w - 1, h - 1);
         }
     }
     ScopedWindowDC target(control, GetWindowDC(control));
