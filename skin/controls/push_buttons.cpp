@@ -241,12 +241,24 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     case WM_PRINTCLIENT: {
-        // The same look, into the caller's DC (an off-screen copy).
-        SelfPainter paint = SelfPainterOf(record->kind);
-        if (!paint || !wParam)
+        // The same look, into the caller's DC (an off-screen copy); the
+        // owner-drawn kinds in their resting state, with focus and
+        // disabling as they are now.
+        if (!wParam)
             break;
-        paint(button, 0, reinterpret_cast<HDC>(wParam));
-        return 0;
+        auto dc = reinterpret_cast<HDC>(wParam);
+        if (SelfPainter paint = SelfPainterOf(record->kind)) {
+            paint(button, 0, dc);
+            return 0;
+        }
+        if (FacePainter paint = FacePainterOf(record->kind)) {
+            RECT client{};
+            GetClientRect(button, &client);
+            const UINT state = (record->focused == 1 ? ODS_FOCUS : 0) | (IsWindowEnabled(button) ? 0 : ODS_DISABLED);
+            paint(button, dc, state, client);
+            return 0;
+        }
+        break;
     }
     case WM_ERASEBKGND: {
         auto dc = reinterpret_cast<HDC>(wParam);

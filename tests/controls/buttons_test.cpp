@@ -257,6 +257,25 @@ TEST_F(PushButtonTest, SetWindowTextChangesTheDrawnCaption)
     ExpectNoMemoryDCs();
 }
 
+TEST_F(PushButtonTest, PrintingGivesTheRestingLookWithFocusAndDisabling)
+{
+    HWND button = Add(BS_PUSHBUTTON, "打印", 100);
+    SkinAndShow();
+    const auto printed = [button] {
+        return DrawOffScreen(kWidth, kHeight, [button](HDC dc) {
+            SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        });
+    };
+    EXPECT_EQ(printed(), Look(button, 0));
+    SetFocus(button);
+    PumpMessages();
+    EXPECT_EQ(printed(), Look(button, ODS_FOCUS));
+    EnableWindow(button, FALSE);
+    PumpMessages();
+    EXPECT_EQ(printed(), Look(button, ODS_DISABLED));
+    ExpectNoMemoryDCs();
+}
+
 // A picture button registered the way the picture-button methods do.
 class PictureButtonTest : public PushButtonTest {
 protected:
