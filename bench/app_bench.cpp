@@ -8,9 +8,8 @@
 //    engine and the window until it is fully painted;
 //  - per control class: one paint of a skinned control against Windows' own
 //    paint of an unskinned twin, both into a memory DC (WM_PRINTCLIENT);
-//    the date-time picker keeps its own client area and is skinned only in
-//    its frame, so its skinned paint is timed on the screen. The paints of
-//    both on the screen are shown too.
+//    the date-time picker is skinned only in its frame, so it is compared
+//    on the screen. The on-screen times of all are shown too.
 //
 //     app_bench.exe [rounds]
 //     app_bench.exe --start skinned|plain    (one child run: prints the
@@ -200,20 +199,10 @@ int main(int argc, char** argv)
     } classes[] = {{"push button", kButtonStartTask, true},   {"check box", kCheckStartWithWindows, true},
                    {"radio button", kRadioRestart, true},     {"date-time picker", kPickerTarget, false},
                    {"label", kLabelTargetCaption, true},      {"countdown label", kLabelCountdown, true}};
-    std::printf("%-18s %12s %12s %8s %16s %16s\n", "control", "skinned us", "native us", "ratio", "skinned screen",
-                "native screen");
-    for (const auto& c : classes) {
-        std::vector<double> skinnedPaint, nativePaint, skinnedScreen, nativeScreen;
-        for (int round = 0; round < rounds; ++round) {
-            skinnedPaint.push_back(PaintTime(skinnedWindow.Control(c.id), 50, c.printed));
-            nativePaint.push_back(PaintTime(plainWindow.Control(c.id), 50, true));
-            skinnedScreen.push_back(PaintTime(skinnedWindow.Control(c.id), 50, false));
-            nativeScreen.push_back(PaintTime(plainWindow.Control(c.id), 50, false));
-        }
-        const double s = Median(skinnedPaint), n = Median(nativePaint);
-        std::printf("%-18s %12.1f %12.1f %8.2f %13.1f us %13.1f us%s\n", c.name, s * 1e6, n * 1e6, s / n,
-                    Median(skinnedScreen) * 1e6, Median(nativeScreen) * 1e6, c.printed ? "" : "  (skinned: screen)");
-    }
+    PrintComparisonHeader();
+    for (const auto& c : classes)
+        PrintComparison(c.name, ComparePaints(skinnedWindow.Control(c.id), plainWindow.Control(c.id), c.printed,
+                                              rounds, 50));
     DestroyWindow(skinnedWindow.Window());
     DestroyWindow(plainWindow.Window());
     Pump();

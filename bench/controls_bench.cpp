@@ -2,11 +2,10 @@
 // gallery, against Windows' own paint of the same control in an unskinned
 // twin of the gallery, measured in one run.
 //
-// Skinned paints are timed into a memory DC (WM_PRINTCLIENT) where the
-// skinned control answers it; controls whose skin lies in their frame (the
-// edits and list-like controls) or that only paint through their own DC
-// are timed on the screen instead. Windows' paint is WM_PRINTCLIENT into a
-// memory DC. Both on-screen times are shown as well.
+// Each class is compared like against like: both paints into a memory DC
+// (WM_PRINTCLIENT) where the skinned control answers it, both on the
+// screen for controls whose skin lies in their frame (edits, list-like
+// controls) or that paint only through a DC of their own.
 //
 //     controls_bench.exe [rounds]
 #include <windows.h>
@@ -75,8 +74,7 @@ int main(int argc, char** argv)
         {"tinted frame", kGalleryFrame, 0, false},
         {"button in frame", kGalleryFrameButton, kGalleryFrame, true},
     };
-    std::printf("%-20s %11s %11s %7s %14s %14s\n", "control", "skinned us", "native us", "ratio", "skinned screen",
-                "native screen");
+    PrintComparisonHeader();
     double worst = 0;
     for (const auto& c : kClasses) {
         HWND mine = Find(skinned, c.id, c.container), twin = Find(plain, c.id, c.container);
@@ -84,19 +82,9 @@ int main(int argc, char** argv)
             std::printf("%-20s missing\n", c.name);
             continue;
         }
-        std::vector<double> skinnedPaint, nativePaint, skinnedScreen, nativeScreen;
-        for (int round = 0; round < rounds; ++round) {
-            skinnedPaint.push_back(PaintTime(mine, 30, c.printed));
-            nativePaint.push_back(PaintTime(twin, 30, true));
-            skinnedScreen.push_back(PaintTime(mine, 30, false));
-            nativeScreen.push_back(PaintTime(twin, 30, false));
-        }
-        const double s = Median(skinnedPaint), n = Median(nativePaint);
-        worst = std::max(worst, s / n);
-        std::printf("%-20s %11.1f %11.1f %7.2f %11.1f us %11.1f us%s\n", c.name, s * 1e6, n * 1e6, s / n,
-                    Median(skinnedScreen) * 1e6, Median(nativeScreen) * 1e6,
-                    c.printed ? "" : "  (skinned: screen)");
-        Pump();
+        const PaintComparison comparison = ComparePaints(mine, twin, c.printed, rounds, 30);
+        worst = std::max(worst, comparison.Ratio());
+        PrintComparison(c.name, comparison);
     }
     std::printf("highest ratio %.2f (target <= 10)\n", worst);
     DestroyWindow(skinned);
