@@ -7,6 +7,7 @@
 #include "graphics.h"
 #include "graphics_path.h"
 #include "pen.h"
+#include "picture_cache.h"
 #include "skin_module.h"
 
 namespace {
@@ -130,6 +131,17 @@ void AddTabOutline(GraphicsPath& path, int x, int y, int width, int height, int 
     path.AddLine(f(x + corner), f(y), f(x + width - corner), f(y));
     path.AddArc(f(x + width - corner), f(y), f(corner), f(corner), 270, 90);
     path.AddLine(f(x + width), f(y + corner), f(x + width), f(y + height));
+}
+
+bool DrawPictureCentred(Graphics& graphics, std::span<const BYTE> bytes, int x, int y, int width, int height)
+{
+    const Image* picture = CachedPicture(bytes);
+    if (!picture)
+        return false;
+    const int w = static_cast<int>(picture->GetWidth()), h = static_cast<int>(picture->GetHeight());
+    return graphics.DrawImageRect(*picture, static_cast<float>(x + (width - w) / 2),
+                                  static_cast<float>(y + (height - h) / 2), static_cast<float>(w),
+                                  static_cast<float>(h));
 }
 
 void DrawGlow(Graphics& graphics, const GraphicsPath& path, int count, COLORREF colour, int alpha)
@@ -426,6 +438,14 @@ RECT ClientRectInWindow(HWND window)
     const int left = static_cast<int>(std::floor((width - measuredWidth) / 2.0));
     const int top = static_cast<int>(std::floor((height - measuredHeight) / 2.0));
     return RECT{left, top, left + clientWidth, top + clientHeight};
+}
+
+LRESULT CallReplacedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, "Hw_hProc"));
+    if (!previous)
+        return DefWindowProcA(window, message, wParam, lParam);
+    return CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
 std::string GetClassNameText(HWND window)

@@ -5,6 +5,7 @@
 // and class tests.
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 #include "gdiplus_binding.h"
@@ -25,6 +26,10 @@ constexpr Gdiplus::ARGB ToArgb(COLORREF colour, int alpha, bool useAlpha = true)
 void AddRoundRect(GraphicsPath& path, float x, float y, float width, float height, int corner);
 // Open outline with rounded top corners and no bottom edge.
 void AddTabOutline(GraphicsPath& path, int x, int y, int width, int height, int corner);
+// Draws an encoded picture at its own size, centred on whole pixels in the
+// box (x, y, width, height). Pictures are decoded once and kept. False
+// when the bytes do not decode.
+bool DrawPictureCentred(Graphics& graphics, std::span<const BYTE> bytes, int x, int y, int width, int height);
 // Strokes `path` `count` times with widths 1..count of one translucent pen.
 void DrawGlow(Graphics& graphics, const GraphicsPath& path, int count, COLORREF colour, int alpha);
 
@@ -109,6 +114,10 @@ private:
     HWND window_;
     HDC dc_;
 };
+
+// Hands a message of a window the skin subclassed to the procedure kept
+// in its "Hw_hProc" (DefWindowProcA when there is none).
+LRESULT CallReplacedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A window property holding a small integer (an index); absent reads as 0.
 inline int IndexProperty(HWND window, const char* name)

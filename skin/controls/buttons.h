@@ -44,13 +44,16 @@ ButtonRecord* ButtonRecordOf(HWND button, WindowRecord** owner = nullptr, int* i
 
 // Registers `button` in the record's button list with `kind` and puts
 // ButtonProc in front of its procedure. Returns the new entry, or null
-// when the record does not exist or the button is registered already.
+// when the record does not exist or the button is registered or
+// subclassed by the skin already.
 ButtonRecord* RegisterSkinnedButton(int recordIndex, HWND button, int kind);
 
 // The subclass procedure of every skinned button kind.
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-// Paints the button now in `state` (owner-draw bits), hot when `hot`.
-void RepaintButton(HWND button, UINT state, bool hot);
+// Paints the button now in `state` (owner-draw bits), hot when `hot`,
+// into `target` or, when it is null, through a DC of the button's own.
+// False when the button is not a skinned one with a painter.
+bool RepaintButton(HWND button, UINT state, bool hot, HDC target = nullptr);
 
 // Push-button test: BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_USERBUTTON.
 bool IsPlainPushButton(HWND button);

@@ -2,7 +2,6 @@
 // style and are painted by ButtonProc through PaintCheckBox and
 // PaintRadioButton: the mark over a copy of the skin background, the
 // caption to its right.
-#include <span>
 
 #include "brush.h"
 #include "buttons.h"
@@ -11,9 +10,7 @@
 #include "frames.h"
 #include "graphics.h"
 #include "graphics_path.h"
-#include "image.h"
 #include "pen.h"
-#include "picture_cache.h"
 #include "skin_module.h"
 #include "skin_primitives.h"
 #include "text.h"
@@ -38,15 +35,6 @@ struct MarkBox {
     float middle;
 };
 
-bool DrawEmbeddedPicture(Graphics& graphics, resources::Bytes bytes, int x, int y)
-{
-    const Image* picture = CachedPicture(std::span<const BYTE>(bytes.data(), bytes.size()));
-    if (!picture)
-        return false;
-    return graphics.DrawImageRect(*picture, F(x), F(y), F(static_cast<int>(picture->GetWidth())),
-                                  F(static_cast<int>(picture->GetHeight())));
-}
-
 void FillHotGradient(Graphics& graphics, const GraphicsPath& path, const MarkBox& b)
 {
     LinearGradientBrush brush;
@@ -60,9 +48,9 @@ void DrawCheckMark(Graphics& graphics, const MarkBox& b, bool checked, bool hot)
 {
     // Whole pixels: the pictures are drawn one to one.
     const int top = b.top + (b.height - kCheckSize) / 2;
-    DrawEmbeddedPicture(graphics, resources::CheckBoxFrame(), b.left, top);
+    DrawPictureCentred(graphics, resources::CheckBoxFrame(), b.left, top, kCheckSize, kCheckSize);
     if (checked)
-        DrawEmbeddedPicture(graphics, resources::CheckBoxMark(), b.left, top);
+        DrawPictureCentred(graphics, resources::CheckBoxMark(), b.left, top, kCheckSize, kCheckSize);
     if (hot) {
         GraphicsPath square;
         square.Create();

@@ -4,7 +4,6 @@
 // alone, around the child windows they hold.
 #include "edits_combos.h"
 
-#include <span>
 #include <string>
 
 #include "brush.h"
@@ -13,11 +12,9 @@
 #include "embedded.h"
 #include "graphics.h"
 #include "graphics_path.h"
-#include "image.h"
 #include "list_controls.h"
 #include "painted_controls.h"
 #include "pen.h"
-#include "picture_cache.h"
 #include "skin_module.h"
 #include "skin_primitives.h"
 #include "text.h"
@@ -170,16 +167,6 @@ void CutChildHoles(Graphics& graphics, HWND combo, LONG_PTR style)
     graphics.ResetClip();
 }
 
-void DrawPictureAtNaturalSize(Graphics& graphics, resources::Bytes bytes, const DropButton& button)
-{
-    const Image* picture = CachedPicture(std::span<const BYTE>(bytes.data(), bytes.size()));
-    if (!picture)
-        return;
-    const int width = static_cast<int>(picture->GetWidth()), height = static_cast<int>(picture->GetHeight());
-    graphics.DrawImageRect(*picture, F(button.left + (button.width - width) / 2),
-                           F(button.top + (button.height - height) / 2), F(width), F(height));
-}
-
 void DrawDropButton(Graphics& graphics, const DropButton& button, bool hot)
 {
     const COLORREF accent = SkinModule().accentColour;
@@ -198,7 +185,7 @@ void DrawDropButton(Graphics& graphics, const DropButton& button, bool hot)
                  hot ? ToArgb(kWhite, 100) : ToArgb(accent, 30), hot ? ToArgb(accent, 150) : ToArgb(accent, 100));
     graphics.FillPath(shade, face);
 
-    DrawPictureAtNaturalSize(graphics, resources::ArrowDown(), button);
+    DrawPictureCentred(graphics, resources::ArrowDown(), button.left, button.top, button.width, button.height);
 }
 
 // A drop-down list has no edit: the skin writes the selected text itself,

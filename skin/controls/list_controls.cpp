@@ -13,6 +13,7 @@
 #include "control_setup.h"
 #include "frames.h"
 #include "graphics.h"
+#include "painted_controls.h"
 #include "skin_engine.h"
 
 namespace {
@@ -76,23 +77,6 @@ constexpr SetUpPass kSetUpPasses[] = {
     {"SysIPAddress32", &TakeItself, &NoTranslucentStep},
     {"SysDateTimePick32", &TakeItself, &NoTranslucentStep},
 };
-
-void TakeOver(int recordIndex, WindowRecord& record, HWND control)
-{
-    // Subclassed at most once: a second set-up, or a control another unit
-    // already took, is left as it is.
-    if (record.listControls.Find(control) > 0 || GetPropA(control, "Hw_hProc"))
-        return;
-    const int index = record.listControls.Append();
-    ListRecord& entry = *record.listControls.At(index);
-    entry = ListRecord{};
-    entry.window = control;
-    entry.oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
-    SetIndexProperty(control, "Hw_lbID", index);
-    SetIndexProperty(control, "Hw_FuID", recordIndex);
-    SetPropA(control, "Hw_hProc", reinterpret_cast<HANDLE>(entry.oldProc));
-}
 
 // Width of the vertical or height of the horizontal window scroll bar.
 int ScrollBarThickness(HWND control, LONG object)
@@ -194,7 +178,7 @@ void SkinListControls(int recordIndex, HWND parent)
             HWND control = pass.target(child);
             if (!control)
                 continue;
-            TakeOver(recordIndex, *record, control);
+            TakeOverControl(record->listControls, recordIndex, control, &ListProc);
             if (state.translucentControls)
                 pass.translucentStep(control);
         }
@@ -317,10 +301,7 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
 LRESULT CALLBACK ListProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto oldProc = reinterpret_cast<WNDPROC>(GetPropA(control, "Hw_hProc"));
-    const std::function<LRESULT()> passOn = [&]() -> LRESULT {
-        return oldProc ? CallWindowProcA(oldProc, control, message, wParam, lParam)
-                       : DefWindowProcA(control, message, wParam, lParam);
-    };
+    const std::function<LRESULT()> passOn = [&] { return CallReplacedProc(control, message, wParam, lParam); };
     const int recordIndex = IndexProperty(control, "Hw_FuID");
     const int index = IndexProperty(control, "Hw_lbID");
     WindowRecord* record = RecordAt(recordIndex);

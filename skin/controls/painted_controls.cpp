@@ -24,14 +24,6 @@ void PrintClient(HWND control, HDC dc, const std::function<void(std::optional<HD
 
 } // namespace
 
-LRESULT CallReplacedProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, "Hw_hProc"));
-    if (!previous)
-        return DefWindowProcA(control, message, wParam, lParam);
-    return CallWindowProcA(previous, control, message, wParam, lParam);
-}
-
 void PaintWholeControl(HWND control, std::optional<HDC> dc, const std::function<void(Graphics&, SIZE)>& draw)
 {
     RECT outer{};

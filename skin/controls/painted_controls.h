@@ -78,10 +78,6 @@ SkinnedControl<Entry> FindSkinnedControl(HWND control, SkinList<Entry> WindowRec
     return found;
 }
 
-// Hands a message to the procedure kept in "Hw_hProc" (DefWindowProcA when
-// there is none).
-LRESULT CallReplacedProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-
 // Paints the control whole: captures the skin background behind its
 // window, lets `draw` draw over it (given the window size) and copies the
 // picture to (0, 0) of `dc`, or to the window DC when no DC is given.

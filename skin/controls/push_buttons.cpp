@@ -7,6 +7,7 @@
 #include "control_setup.h"
 #include "frames.h"
 #include "graphics.h"
+#include "painted_controls.h"
 #include "skin_module.h"
 #include "skin_primitives.h"
 #include "text.h"
@@ -14,14 +15,6 @@
 namespace {
 
 constexpr LONG_PTR kOwnerDrawBits = BS_OWNERDRAW; // 0xB
-
-LRESULT PassOn(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(button, "Hw_hProc"));
-    if (!previous)
-        return DefWindowProcA(button, message, wParam, lParam);
-    return CallWindowProcA(previous, button, message, wParam, lParam);
-}
 
 // The painter of check boxes and radio buttons, which take their own DC.
 using SelfPainter = void (*)(HWND, UINT, HDC);
@@ -123,18 +116,12 @@ ButtonRecord* ButtonRecordOf(HWND button, WindowRecord** owner, int* index)
 ButtonRecord* RegisterSkinnedButton(int recordIndex, HWND button, int kind)
 {
     WindowRecord* record = RecordAt(recordIndex);
-    if (!record || record->buttons.Find(button) != 0)
+    const int index = record ? TakeOverControl(record->buttons, recordIndex, button, &ButtonProc) : 0;
+    if (index == 0)
         return nullptr;
-    const int index = record->buttons.Append();
     ButtonRecord& entry = *record->buttons.At(index);
-    entry.window = button;
     entry.kind = kind;
     entry.text = GetWindowTextString(button);
-    SetIndexProperty(button, "Hw_lbID", index);
-    SetIndexProperty(button, "Hw_FuID", recordIndex);
-    entry.oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonProc)));
-    SetPropA(button, "Hw_hProc", reinterpret_cast<HANDLE>(entry.oldProc));
     return &entry;
 }
 
@@ -164,24 +151,28 @@ void SkinPushButtons(int recordIndex, HWND window)
     }
 }
 
-void RepaintButton(HWND button, UINT state, bool hot)
+bool RepaintButton(HWND button, UINT state, bool hot, HDC target)
 {
     const ButtonRecord* record = ButtonRecordOf(button);
     if (!record)
-        return;
+        return false;
     if (hot)
         state |= ODS_HOTLIGHT;
     if (SelfPainter paint = SelfPainterOf(record->kind)) {
-        paint(button, state, nullptr);
-        return;
+        paint(button, state, target);
+        return true;
     }
-    if (FacePainter paint = FacePainterOf(record->kind)) {
-        RECT client{};
-        GetClientRect(button, &client);
-        ScopedWindowDC dc(button, GetDC(button));
-        if (dc)
-            paint(button, dc.Get(), state, client);
+    FacePainter paint = FacePainterOf(record->kind);
+    if (!paint)
+        return false;
+    RECT client{};
+    GetClientRect(button, &client);
+    if (target) {
+        paint(button, target, state, client);
+    } else if (ScopedWindowDC dc{button, GetDC(button)}) {
+        paint(button, dc.Get(), state, client);
     }
+    return true;
 }
 
 void PaintOwnerDrawnButton(int recordIndex, int buttonIndex, const DRAWITEMSTRUCT& item)
@@ -200,7 +191,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     int index = 0;
     ButtonRecord* record = ButtonRecordOf(button, &owner, &index);
     if (!record)
-        return PassOn(button, message, wParam, lParam);
+        return CallReplacedProc(button, message, wParam, lParam);
 
     switch (message) {
     case WM_MOUSEMOVE:
@@ -217,7 +208,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         if (!paint || !ChangesCheck(message, wParam))
             break;
         const UINT state = record->kind == kButtonRadio ? ODS_SELECTED : 0;
-        const LRESULT result = PassOn(button, message, wParam, lParam);
+        const LRESULT result = CallReplacedProc(button, message, wParam, lParam);
         paint(button, state, nullptr);
         return result;
     }
@@ -241,23 +232,11 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     case WM_PRINTCLIENT: {
-        // The same look, into the caller's DC (an off-screen copy); the
-        // owner-drawn kinds in their resting state, with focus and
-        // disabling as they are now.
-        if (!wParam)
-            break;
-        auto dc = reinterpret_cast<HDC>(wParam);
-        if (SelfPainter paint = SelfPainterOf(record->kind)) {
-            paint(button, 0, dc);
+        // The same look, into the caller's DC (an off-screen copy): the
+        // resting state, with focus and disabling as they are now.
+        const UINT state = (record->focused == 1 ? ODS_FOCUS : 0) | (IsWindowEnabled(button) ? 0 : ODS_DISABLED);
+        if (wParam && RepaintButton(button, state, false, reinterpret_cast<HDC>(wParam)))
             return 0;
-        }
-        if (FacePainter paint = FacePainterOf(record->kind)) {
-            RECT client{};
-            GetClientRect(button, &client);
-            const UINT state = (record->focused == 1 ? ODS_FOCUS : 0) | (IsWindowEnabled(button) ? 0 : ODS_DISABLED);
-            paint(button, dc, state, client);
-            return 0;
-        }
         break;
     }
     case WM_ERASEBKGND: {
@@ -283,5 +262,5 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     default:
         break;
     }
-    return PassOn(button, message, wParam, lParam);
+    return CallReplacedProc(button, message, wParam, lParam);
 }

@@ -13,7 +13,6 @@
 #include "graphics_path.h"
 #include "painted_controls.h"
 #include "pen.h"
-#include "picture_cache.h"
 
 namespace {
 
@@ -53,16 +52,6 @@ void HalvesOf(bool horizontal, int width, int height, Half (&halves)[2])
     }
 }
 
-void DrawArrow(Graphics& graphics, const Half& half)
-{
-    const Image* picture = CachedPicture(half.arrow);
-    if (!picture)
-        return;
-    const int width = static_cast<int>(picture->GetWidth()), height = static_cast<int>(picture->GetHeight());
-    graphics.DrawImageRect(*picture, F(half.x + (half.width - width) / 2), F(half.y + (half.height - height) / 2),
-                           F(width), F(height));
-}
-
 void PaintHalf(Graphics& graphics, const Half& half, bool lit, bool pressed)
 {
     const COLORREF accent = SkinModule().accentColour;
@@ -84,7 +73,7 @@ void PaintHalf(Graphics& graphics, const Half& half, bool lit, bool pressed)
                     ToArgb(accent, 100));
     }
     graphics.FillPath(fill, outline);
-    DrawArrow(graphics, half);
+    DrawPictureCentred(graphics, half.arrow, half.x, half.y, half.width, half.height);
     graphics.DrawPath(pen, outline);
 }
 

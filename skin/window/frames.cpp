@@ -12,6 +12,7 @@
 #include "control_setup.h"
 #include "graphics.h"
 #include "headers.h"
+#include "painted_controls.h"
 #include "skin_engine.h"
 
 namespace {
@@ -36,17 +37,7 @@ bool IsGroupBox(HWND window)
 
 float F(int value) { return static_cast<float>(value); }
 
-FrameEntry* FrameOf(HWND frame, int* recordIndex = nullptr)
-{
-    const int record = IndexProperty(frame, "Hw_FuID");
-    WindowRecord* owner = RecordAt(record);
-    FrameEntry* entry = owner ? owner->frames.At(IndexProperty(frame, "Hw_lbID")) : nullptr;
-    if (!entry || entry->window != frame)
-        return nullptr;
-    if (recordIndex)
-        *recordIndex = record;
-    return entry;
-}
+FrameEntry* FrameOf(HWND frame) { return FindSkinnedControl(frame, &WindowRecord::frames).entry; }
 
 void StrokeRoundRect(Graphics& graphics, float x, float y, float width, float height, int corner,
                      Gdiplus::ARGB colour)
@@ -152,10 +143,8 @@ void PaintFrameQuickly(HWND frame, const FrameEntry& entry)
         ScopedMemoryDC picture(RenderFrame(frame, entry, width, height));
         if (!picture)
             return;
-        RECT client{};
-        GetClientRect(frame, &client);
         if (ScopedWindowDC own{frame, GetDCExcludingChildren(frame, nullptr, false)})
-            BitBlt(own.Get(), client.left, client.top, width, height, picture.Get(), 0, 0, SRCCOPY);
+            BitBlt(own.Get(), 0, 0, width, height, picture.Get(), 0, 0, SRCCOPY);
     }
     for (HWND child = FindWindowExA(frame, nullptr, nullptr, nullptr); child;
          child = FindWindowExA(frame, child, nullptr, nullptr)) {
@@ -164,28 +153,23 @@ void PaintFrameQuickly(HWND frame, const FrameEntry& entry)
     }
 }
 
-void LayoutFramePanes(HWND frame, const FrameEntry& entry)
+} // namespace
+
+void StretchDockedPanes(HWND holder, const std::vector<std::pair<HWND, int>>& panes, int bottomMargin)
 {
     RECT client{};
-    GetClientRect(frame, &client);
-    for (const auto& [pane, top] : entry.dockedPanes) {
+    GetClientRect(holder, &client);
+    for (const auto& [pane, top] : panes) {
         if (pane)
-            MoveWindow(pane, 2, top, client.right - 4, client.bottom - top, TRUE);
+            MoveWindow(pane, 2, top, client.right - 4, client.bottom - top - bottomMargin, TRUE);
     }
 }
 
-} // namespace
-
 LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(frame, "Hw_hProc"));
-    const auto passOn = [&]() -> LRESULT {
-        return previous ? CallWindowProcA(previous, frame, message, wParam, lParam)
-                        : DefWindowProcA(frame, message, wParam, lParam);
-    };
-    int recordIndex = 0;
-    FrameEntry* entry = FrameOf(frame, &recordIndex);
-    if (!entry || !previous)
+    const auto passOn = [&] { return CallReplacedProc(frame, message, wParam, lParam); };
+    auto [recordIndex, index, record, entry] = FindSkinnedControl(frame, &WindowRecord::frames);
+    if (!entry || !GetPropA(frame, "Hw_hProc"))
         return passOn();
 
     switch (message) {
@@ -221,7 +205,7 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
         return 1;
     case WM_SIZE:
         entry->needsRepaint = true;
-        LayoutFramePanes(frame, *entry);
+        StretchDockedPanes(frame, entry->dockedPanes, 0);
         return passOn();
     case WM_DRAWITEM:
     case WM_CTLCOLOREDIT:

@@ -43,16 +43,25 @@ void ComposeOverSkin(HWND label, HDC own, const RECT& area, HDC target, COLORREF
     BitBlt(target, area.left, area.top, width, height, composite.Get(), x, y, SRCCOPY);
 }
 
-// Classes that paint over the wash draw onto the captured background;
-// the others onto a plain copy of their client area in the format of
-// `reference` (text is drawn much faster there than into a 32-bit DIB).
-HDC OwnPictureSurface(HWND label, HDC reference, bool overWash, RecordDC& plain, const RECT& client)
-{
-    if (overWash)
-        return CaptureBackground(label, ClientRectInWindow(label));
-    plain.Select(CreateCompatibleBitmap(reference, client.right, client.bottom));
-    return nullptr;
-}
+// The surface a label paints its own picture on. Classes that paint over
+// the wash draw onto the captured background; the others onto a plain
+// copy of their client area in the format of `reference` (text is drawn
+// much faster there than into a 32-bit DIB). Its DC is null when no
+// surface could be made.
+class OwnPicture {
+public:
+    OwnPicture(HWND label, HDC reference, bool overWash, const RECT& client)
+        : washed_(overWash ? CaptureBackground(label, ClientRectInWindow(label)) : nullptr)
+    {
+        if (!overWash)
+            plain_.Select(CreateCompatibleBitmap(reference, client.right, client.bottom));
+    }
+    HDC Dc() const { return washed_ ? washed_.Get() : plain_.Dc(); }
+
+private:
+    ScopedMemoryDC washed_;
+    RecordDC plain_;
+};
 
 // The label paints into an off-screen copy of its client area, which goes
 // onto the screen over the skin behind the update rectangle.
@@ -68,9 +77,8 @@ LRESULT PaintLabel(HWND label, WNDPROC ownProc, LPARAM lParam, COLORREF key)
     }
     RECT client{};
     GetClientRect(label, &client);
-    RecordDC plain;
-    ScopedMemoryDC washed(OwnPictureSurface(label, dc, overWash, plain, client));
-    HDC own = overWash ? washed.Get() : plain.Dc();
+    const OwnPicture picture(label, dc, overWash, client);
+    HDC own = picture.Dc();
     LRESULT result = 0;
     if (own) {
         result = CallWindowProcA(ownProc, label, WM_PAINT, reinterpret_cast<WPARAM>(own), lParam);
@@ -95,9 +103,8 @@ LRESULT PrintLabel(HWND label, WNDPROC ownProc, HDC target, LPARAM flags, COLORR
     GetClientRect(label, &client);
     if (client.right <= 0 || client.bottom <= 0)
         return 0;
-    RecordDC plain;
-    ScopedMemoryDC washed(OwnPictureSurface(label, target, overWash, plain, client));
-    HDC own = overWash ? washed.Get() : plain.Dc();
+    const OwnPicture picture(label, target, overWash, client);
+    HDC own = picture.Dc();
     if (!own)
         return 0;
     const LRESULT result = CallWindowProcA(ownProc, label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own), flags);

@@ -8,7 +8,7 @@
 
 namespace {
 
-struct PictureButtonSpec {
+struct PictureButtonDress {
     int kind;
     // Pictures 0 (normal), 1 (hot), 2 (pressed) and 4 (disabled); 3 stays empty.
     const ByteArray* pictures[5];
@@ -19,7 +19,7 @@ struct PictureButtonSpec {
 // Registers (or re-dresses) `button` as a picture button of its nearest
 // skinned ancestor. A button taken over earlier keeps its entry and its
 // subclassing; only its kind, pictures and text change.
-bool MakePictureButton(HWND button, const PictureButtonSpec& spec)
+bool MakePictureButton(HWND button, const PictureButtonDress& dress)
 {
     const int recordIndex = FindAncestorRecord(button);
     WindowRecord* record = RecordAt(recordIndex);
@@ -28,27 +28,27 @@ bool MakePictureButton(HWND button, const PictureButtonSpec& spec)
     int index = FindButtonRecord(recordIndex, button);
     const bool isNew = index == 0;
     if (isNew) {
-        // Another unit's control (an edit, a list) is not a button to take.
-        if (GetPropA(button, "Hw_hProc") || !RegisterSkinnedButton(recordIndex, button, spec.kind))
+        // Refused when another set-up took it (an edit, a list).
+        if (!RegisterSkinnedButton(recordIndex, button, dress.kind))
             return false;
         index = FindButtonRecord(recordIndex, button);
     }
     ButtonRecord& entry = *record->buttons.At(index);
-    entry.kind = spec.kind;
+    entry.kind = dress.kind;
     for (int i = 0; i < 5; ++i)
-        entry.pictures[i] = spec.pictures[i] ? *spec.pictures[i] : ByteArray{};
-    entry.iconOption = spec.iconOption;
+        entry.pictures[i] = dress.pictures[i] ? *dress.pictures[i] : ByteArray{};
+    entry.iconOption = dress.iconOption;
     entry.text = GetWindowTextString(button);
     if (isNew)
         SetCaptionFont(entry, button);
 
-    if (spec.toolTipText && !spec.toolTipText->empty()) {
+    if (dress.toolTipText && !dress.toolTipText->empty()) {
         if (entry.toolTip.GetWindow()) {
-            entry.toolTip.SetToolText(1, spec.toolTipText->c_str());
+            entry.toolTip.SetToolText(1, dress.toolTipText->c_str());
         } else if (entry.toolTip.Create(button)) {
             RECT client{};
             GetClientRect(button, &client);
-            entry.toolTip.AddTool(client, spec.toolTipText->c_str(), 1);
+            entry.toolTip.AddTool(client, dress.toolTipText->c_str(), 1);
         }
     }
     // Owner-drawn from now on: the owner window paints it by its kind.

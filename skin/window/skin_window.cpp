@@ -2,6 +2,7 @@
 #include "skin_engine.h"
 
 #include "control_setup.h"
+#include "frames.h"
 #include "record_builder.h"
 #include "skin_primitives.h"
 
@@ -40,10 +41,6 @@ void SkinEngine::LayoutDockedPanes(int index)
     WindowRecord* record = RecordAt(index);
     if (!record)
         return;
-    RECT client{};
-    GetClientRect(record->window, &client);
-    for (const auto& [pane, top] : record->dockedPanes) {
-        if (pane)
-            MoveWindow(pane, 2, top, client.right - 4, client.bottom - top - record->statusBarHeight - 3, TRUE);
-    }
+    // The panes end above the status bar.
+    StretchDockedPanes(record->window, record->dockedPanes, record->statusBarHeight + 3);
 }
