@@ -67,10 +67,19 @@ double MillisecondsSinceProcessStart()
     return static_cast<double>(ticks(now) - ticks(created)) / 1e4;
 }
 
-// Builds the main window as the program does, with or without the skin,
-// paints it fully and returns the time since the process started.
-double StartOnce(AppServices& services, bool skinned)
+// When the main window was fully painted: milliseconds since the process
+// started, and seconds since the start-up began.
+struct StartTimes {
+    double sinceProcessStart = 0;
+    double sinceStartUp = 0;
+};
+
+// Builds the main window as the program does, with or without the skin
+// (engine and module start-up included), paints it fully and takes it
+// down again.
+StartTimes StartOnce(AppServices& services, bool skinned)
 {
+    const double start = Seconds();
     std::unique_ptr<SkinEngine> engine;
     if (skinned) {
         engine = std::make_unique<SkinEngine>();
@@ -80,13 +89,13 @@ double StartOnce(AppServices& services, bool skinned)
     window.Create();
     UpdateWindow(window.Window());
     Pump();
-    const double elapsed = MillisecondsSinceProcessStart();
+    const StartTimes times{MillisecondsSinceProcessStart(), Seconds() - start};
     DestroyWindow(window.Window());
     Pump();
     engine.reset();
     if (skinned)
         FreeSkinModule();
-    return elapsed;
+    return times;
 }
 
 // Runs this program as a child in `mode` and reads the milliseconds it
@@ -136,7 +145,7 @@ int main(int argc, char** argv)
     FixedClock clock;
     AppServices services{power, prompts, browser, files, clock};
     if (argc > 2 && std::strcmp(argv[1], "--start") == 0) {
-        std::printf("%.3f\n", StartOnce(services, std::strcmp(argv[2], "skinned") == 0));
+        std::printf("%.3f\n", StartOnce(services, std::strcmp(argv[2], "skinned") == 0).sinceProcessStart);
         return 0;
     }
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
@@ -152,30 +161,8 @@ int main(int argc, char** argv)
 
     std::vector<double> skinned, plain;
     for (int round = 0; round < rounds; ++round) {
-        {
-            const double start = Seconds();
-            auto engine = std::make_unique<SkinEngine>();
-            engine->StartModule();
-            StartupWindow window(services, engine.get());
-            window.Create();
-            UpdateWindow(window.Window());
-            Pump();
-            skinned.push_back(Seconds() - start);
-            DestroyWindow(window.Window());
-            Pump();
-            engine.reset();
-            FreeSkinModule();
-        }
-        {
-            const double start = Seconds();
-            StartupWindow window(services);
-            window.Create();
-            UpdateWindow(window.Window());
-            Pump();
-            plain.push_back(Seconds() - start);
-            DestroyWindow(window.Window());
-            Pump();
-        }
+        skinned.push_back(StartOnce(services, true).sinceStartUp);
+        plain.push_back(StartOnce(services, false).sinceStartUp);
     }
     const double skinnedStart = Median(skinned), plainStart = Median(plain);
     std::printf("inside one process, window creation to the first full paint: skinned %.1f ms, plain %.1f ms, "
