@@ -5,6 +5,7 @@
 
 #include "brush.h"
 #include "buttons.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "image.h"
@@ -114,8 +115,8 @@ void PaintOverBackground(HWND button, HDC dc, const RECT& rect, Draw draw)
     GetClientRect(button, &client);
     const Box box{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, client.right, client.bottom};
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(memory.Get());
+        DibGraphics canvas(memory.Get());
+        Graphics& graphics = canvas.Get();
         draw(graphics, *record, box);
     }
     BitBlt(dc, 0, 0, box.width, box.height, memory.Get(), 0, 0, SRCCOPY);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "brush.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "pen.h"
@@ -40,8 +41,8 @@ void ApplyFrameTint(HDC dc, const RECT& rect, const FrameEntry& frame, bool allo
         AddRoundRect(path, 0, 5, static_cast<float>(rect.right), static_cast<float>(rect.bottom - 6), 5);
     else
         path.AddRectangle(0, 0, static_cast<float>(width), static_cast<float>(height));
-    Graphics graphics;
-    graphics.CreateFromHDC(dc);
+    DibGraphics canvas(dc);
+    Graphics& graphics = canvas.Get();
     SolidBrush brush;
     brush.Create(ToArgb(frame.tintColour, frame.tintAlpha));
     graphics.FillPath(brush, path);
@@ -68,44 +69,24 @@ HBITMAP CreateArgbSurface(int width, int height)
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
-namespace {
-
-// The 32-bit top-down pixels of the DIB section selected into `dc`, or
-// null when it holds something else.
-DWORD* DibPixels(HDC dc, int& width, int& height)
-{
-    DIBSECTION section{};
-    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-    if (!bitmap || GetObjectA(bitmap, sizeof section, &section) != sizeof section || !section.dsBm.bmBits ||
-        section.dsBm.bmBitsPixel != 32 || section.dsBmih.biHeight > 0)
-        return nullptr;
-    width = section.dsBm.bmWidth;
-    height = section.dsBm.bmHeight;
-    return static_cast<DWORD*>(section.dsBm.bmBits);
-}
-
-} // namespace
-
 void CopyExceptKey(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                    COLORREF key)
 {
-    int targetWidth = 0, targetHeight = 0, sourceWidth = 0, sourceHeight = 0;
-    DWORD* to = DibPixels(target, targetWidth, targetHeight);
-    const DWORD* from = DibPixels(source, sourceWidth, sourceHeight);
-    const bool inside = x >= 0 && y >= 0 && sourceX >= 0 && sourceY >= 0 && width >= 0 && height >= 0 &&
-                        x + width <= targetWidth && y + height <= targetHeight && sourceX + width <= sourceWidth &&
-                        sourceY + height <= sourceHeight;
-    if (!to || !from || !inside) {
+    const std::optional<DibView> to = ViewDib(target);
+    const std::optional<DibView> from = to ? ViewDib(source) : std::nullopt;
+    const bool inside = to && from && x >= 0 && y >= 0 && sourceX >= 0 && sourceY >= 0 && width >= 0 &&
+                        height >= 0 && x + width <= to->width && y + height <= to->height &&
+                        sourceX + width <= from->width && sourceY + height <= from->height;
+    if (!inside) {
         TransparentBlt(target, x, y, width, height, source, sourceX, sourceY, width, height, key);
         return;
     }
-    GdiFlush();
     // DIB pixels are 0x00RRGGBB (the top byte is not compared).
     const DWORD keyPixel = (static_cast<DWORD>(GetRValue(key)) << 16) | (static_cast<DWORD>(GetGValue(key)) << 8) |
                            GetBValue(key);
     for (int row = 0; row < height; ++row) {
-        const DWORD* in = from + static_cast<size_t>(sourceY + row) * sourceWidth + sourceX;
-        DWORD* out = to + static_cast<size_t>(y + row) * targetWidth + x;
+        const DWORD* in = from->Row(sourceY + row) + sourceX;
+        DWORD* out = to->Row(y + row) + x;
         for (int column = 0; column < width; ++column) {
             if ((in[column] & 0x00FFFFFF) != keyPixel)
                 out[column] = in[column];
@@ -266,8 +247,8 @@ HDC MakeFrostedDC(HWND control)
     HDC dc = CaptureBackground(control, rect);
     if (!dc)
         return nullptr;
-    Graphics graphics;
-    graphics.CreateFromHDC(dc);
+    DibGraphics canvas(dc);
+    Graphics& graphics = canvas.Get();
     SolidBrush brush;
     brush.Create(ToArgb(0xFFFFFF, SkinModule().washAlpha));
     graphics.FillRectangle(brush, 0, 0, static_cast<float>(rect.right - rect.left),

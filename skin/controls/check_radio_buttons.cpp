@@ -8,6 +8,7 @@
 #include "control_setup.h"
 #include "embedded.h"
 #include "frames.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "pen.h"
@@ -115,8 +116,8 @@ void PaintMarkedButton(HWND button, UINT state, HDC target, MarkPainter drawMark
         return;
     const bool checked = SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(memory.Get());
+        DibGraphics canvas(memory.Get());
+        Graphics& graphics = canvas.Get();
         drawMark(graphics, box, checked, (state & ODS_HOTLIGHT) != 0);
 
         SolidBrush brush;

@@ -10,6 +10,7 @@
 #include "child_services.h"
 #include "control_setup.h"
 #include "embedded.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "list_controls.h"
@@ -285,8 +286,8 @@ void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> 
     if (!picture)
         return;
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(picture.Get());
+        DibGraphics canvas(picture.Get());
+        Graphics& graphics = canvas.Get();
         // Only the ring around the edit's own client area and scroll bars.
         graphics.SetClipRect(0, 0, F(size.cx), F(size.cy));
         graphics.SetClipRect(F(inner.left), F(inner.top), F(inner.right - inner.left), F(inner.bottom - inner.top),
@@ -320,8 +321,8 @@ void PaintComboBox(int recordIndex, int comboIndex, bool hot, std::optional<bool
     if (!picture)
         return;
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(picture.Get());
+        DibGraphics canvas(picture.Get());
+        Graphics& graphics = canvas.Get();
         SolidBrush face;
         face.Create(FaceColour());
         graphics.FillRectangle(face, 0, 0, F(size.cx), F(size.cy));

@@ -15,6 +15,7 @@
 #include "brush.h"
 #include "buttons.h"
 #include "control_setup.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "painted_controls.h"
 #include "pen.h"
@@ -135,8 +136,8 @@ void PaintItem(const HeaderRecord& entry, HDC target, int item, int width, const
         const SkinModuleState& state = SkinModule();
         const COLORREF accent = state.accentColour;
         const RectF box(0, 0, F(width), F(height));
-        Graphics graphics;
-        graphics.CreateFromHDC(picture.Get());
+        DibGraphics canvas(picture.Get());
+        Graphics& graphics = canvas.Get();
 
         SolidBrush wash;
         wash.Create(ToArgb(kWhite, state.translucentControls ? state.washAlpha : 255));

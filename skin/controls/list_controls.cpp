@@ -12,6 +12,7 @@
 
 #include "control_setup.h"
 #include "frames.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "painted_controls.h"
 #include "skin_engine.h"
@@ -266,8 +267,8 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
     if (!picture)
         return;
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(picture.Get());
+        DibGraphics canvas(picture.Get());
+        Graphics& graphics = canvas.Get();
         const auto w = static_cast<float>(width), h = static_cast<float>(height);
         SolidBrush key;
         key.Create(kColourKeyArgb);

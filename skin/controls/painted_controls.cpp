@@ -2,6 +2,7 @@
 // and up-down controls.
 #include "painted_controls.h"
 
+#include "dib_graphics.h"
 #include "graphics.h"
 
 namespace {
@@ -35,8 +36,8 @@ void PaintWholeControl(HWND control, std::optional<HDC> dc, const std::function<
     if (!picture)
         return;
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(picture.Get());
+        DibGraphics canvas(picture.Get());
+        Graphics& graphics = canvas.Get();
         draw(graphics, size);
     }
     if (dc) {

@@ -10,6 +10,7 @@
 #include "buttons.h"
 #include "child_services.h"
 #include "control_setup.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "headers.h"
 #include "painted_controls.h"
@@ -55,8 +56,8 @@ void StrokeRoundRect(Graphics& graphics, float x, float y, float width, float he
 void DrawGroupBox(HWND frame, const FrameEntry& entry, HDC picture, int w, int h)
 {
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(picture);
+        DibGraphics canvas(picture);
+        Graphics& graphics = canvas.Get();
         StrokeRoundRect(graphics, 0, 5, F(w - 1), F(h - 6), 5, ToArgb(0x000000, 40));
         StrokeRoundRect(graphics, 1, 6, F(w - 3), F(h - 8), 3, ToArgb(0xFFFFFF, 90));
     }
@@ -78,8 +79,8 @@ void DrawGroupBox(HWND frame, const FrameEntry& entry, HDC picture, int w, int h
         BitBlt(picture, caption.left, caption.top, caption.right - caption.left, caption.bottom - caption.top,
                behind.Get(), 0, 0, SRCCOPY);
 
-    Graphics graphics;
-    graphics.CreateFromHDC(picture);
+    DibGraphics canvas(picture);
+    Graphics& graphics = canvas.Get();
     Font font;
     if (!font.Create(entry.fontName.c_str(), F(entry.fontSize), entry.fontStyle, Gdiplus::UnitWorld))
         return;
@@ -109,8 +110,8 @@ HDC RenderFrame(HWND frame, const FrameEntry& entry, int& width, int& height)
     if (entry.rounded) {
         DrawGroupBox(frame, entry, picture, width, height);
     } else if (entry.drawBorder) {
-        Graphics graphics;
-        graphics.CreateFromHDC(picture);
+        DibGraphics canvas(picture);
+        Graphics& graphics = canvas.Get();
         StrokeRoundRect(graphics, 0, 0, F(width - 1), F(height - 1), 5, ToArgb(0x000000, 40));
         StrokeRoundRect(graphics, 1, 1, F(width - 3), F(height - 3), 3, ToArgb(0xFFFFFF, 100));
     }
