@@ -5,12 +5,13 @@
 #include "edits_combos.h"
 
 #include <string>
+#include <vector>
 
 #include "brush.h"
 #include "child_services.h"
 #include "control_setup.h"
-#include "embedded.h"
 #include "dib_graphics.h"
+#include "embedded.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "list_controls.h"
@@ -25,10 +26,6 @@ namespace {
 using Gdiplus::PointF;
 using Gdiplus::RectF;
 
-// Pixels of a combo picture that keep what is on the screen: the child
-// windows' own painting.
-constexpr COLORREF kColourKey = RGB(255, 0, 255);
-constexpr Gdiplus::ARGB kColourKeyArgb = 0xFFFF00FF;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 // The fixed font of a drop-down list's text, whatever the combo's own.
@@ -149,8 +146,12 @@ DropButton DropButtonOf(LONG_PTR style, SIZE size)
 // The children show through key-coloured holes: all of them for simple
 // combos and drop-down lists (the list of a simple combo inside its own
 // two-pixel ring), the edit alone for drop-down combos.
-void CutChildHoles(Graphics& graphics, HWND combo, LONG_PTR style)
+// The parts of a combo box (window coordinates) its children paint
+// themselves: the edit, or the list of a simple combo box inside its
+// 2-pixel frame. Only a simple combo box's second child counts.
+std::vector<RECT> ChildHoles(HWND combo, LONG_PTR style)
 {
+    std::vector<RECT> holes;
     RECT outer{};
     GetWindowRect(combo, &outer);
     for (HWND child = FindWindowExA(combo, nullptr, nullptr, nullptr); child;
@@ -160,12 +161,11 @@ void CutChildHoles(Graphics& graphics, HWND combo, LONG_PTR style)
         OffsetRect(&hole, -outer.left, -outer.top);
         if (GetClassNameText(child) == "ComboLBox")
             InflateRect(&hole, -2, -2);
-        graphics.SetClipRect(F(hole.left), F(hole.top), F(hole.right - hole.left), F(hole.bottom - hole.top));
-        graphics.Clear(kColourKeyArgb);
+        holes.push_back(hole);
         if (!(style & CBS_SIMPLE))
             break;
     }
-    graphics.ResetClip();
+    return holes;
 }
 
 void DrawDropButton(Graphics& graphics, const DropButton& button, bool hot)
@@ -326,7 +326,6 @@ void PaintComboBox(int recordIndex, int comboIndex, bool hot, std::optional<bool
         SolidBrush face;
         face.Create(FaceColour());
         graphics.FillRectangle(face, 0, 0, F(size.cx), F(size.cy));
-        CutChildHoles(graphics, combo, style);
 
         const COLORREF accent = SkinModule().accentColour;
         Pen border;
@@ -339,9 +338,13 @@ void PaintComboBox(int recordIndex, int comboIndex, bool hot, std::optional<bool
                 DrawSelectedText(graphics, combo, size);
         }
     }
+    // Everything but the children's own parts goes onto the screen.
     ScopedWindowDC target(combo, GetWindowDC(combo));
-    if (target)
-        TransparentBlt(target.Get(), 0, 0, size.cx, size.cy, picture.Get(), 0, 0, size.cx, size.cy, kColourKey);
+    if (!target)
+        return;
+    for (const RECT& hole : ChildHoles(combo, style))
+        ExcludeClipRect(target.Get(), hole.left, hole.top, hole.right, hole.bottom);
+    BitBlt(target.Get(), 0, 0, size.cx, size.cy, picture.Get(), 0, 0, SRCCOPY);
 }
 
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)

@@ -22,7 +22,6 @@ namespace {
 // Transparent pixels of every off-screen picture here; tree views get it
 // as their background colour when translucent.
 constexpr COLORREF kColourKey = RGB(255, 0, 255);
-constexpr Gdiplus::ARGB kColourKeyArgb = 0xFFFF00FF;
 
 enum class ListKind { ListBox, ComboList, ListView, TreeView, IpAddress, DateTime, Other };
 
@@ -270,8 +269,6 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
         DibGraphics canvas(picture.Get());
         Graphics& graphics = canvas.Get();
         const auto w = static_cast<float>(width), h = static_cast<float>(height);
-        SolidBrush key;
-        key.Create(kColourKeyArgb);
         const SkinModuleState& state = SkinModule();
         SolidBrush ring;
         ring.Create(state.translucentControls ? ToArgb(0xFFFFFF, state.washAlpha) : 0xFFFFFFFF);
@@ -280,9 +277,6 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
                              static_cast<float>(inner.bottom - inner.top), Gdiplus::CombineModeExclude);
         graphics.FillRectangle(ring, 0, 0, w, h);
         graphics.ResetClip();
-        graphics.FillRectangle(key, static_cast<float>(inner.left), static_cast<float>(inner.top),
-                               static_cast<float>(inner.right - inner.left),
-                               static_cast<float>(inner.bottom - inner.top));
         Pen border;
         if (isHot) {
             border.Create(ToArgb(state.accentColour, 200), 2);
@@ -295,8 +289,9 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
     ScopedWindowDC target(control, GetWindowDC(control));
     if (!target)
         return;
+    // The control paints its own client area and scroll bars.
     ExcludeClipRect(target.Get(), inner.left, inner.top, inner.right, inner.bottom);
-    TransparentBlt(target.Get(), 0, 0, width, height, picture.Get(), 0, 0, width, height, kColourKey);
+    BitBlt(target.Get(), 0, 0, width, height, picture.Get(), 0, 0, SRCCOPY);
 }
 
 LRESULT CALLBACK ListProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)

@@ -44,17 +44,16 @@ void ComposeOverSkin(HWND label, HDC own, const RECT& area, HDC target, COLORREF
 }
 
 // The surface a label paints its own picture on. Classes that paint over
-// the wash draw onto the captured background; the others onto a plain
-// copy of their client area in the format of `reference` (text is drawn
-// much faster there than into a 32-bit DIB). Its DC is null when no
-// surface could be made.
+// the wash draw onto the captured background; the others onto a 32-bit
+// surface of their client area's size, which the key-colour copy reads
+// pixel by pixel. Its DC is null when no surface could be made.
 class OwnPicture {
 public:
-    OwnPicture(HWND label, HDC reference, bool overWash, const RECT& client)
+    OwnPicture(HWND label, bool overWash, const RECT& client)
         : washed_(overWash ? CaptureBackground(label, ClientRectInWindow(label)) : nullptr)
     {
         if (!overWash)
-            plain_.Select(CreateCompatibleBitmap(reference, client.right, client.bottom));
+            plain_.Select(CreateArgbSurface(client.right, client.bottom));
     }
     HDC Dc() const { return washed_ ? washed_.Get() : plain_.Dc(); }
 
@@ -77,7 +76,7 @@ LRESULT PaintLabel(HWND label, WNDPROC ownProc, LPARAM lParam, COLORREF key)
     }
     RECT client{};
     GetClientRect(label, &client);
-    const OwnPicture picture(label, dc, overWash, client);
+    const OwnPicture picture(label, overWash, client);
     HDC own = picture.Dc();
     LRESULT result = 0;
     if (own) {
@@ -103,7 +102,7 @@ LRESULT PrintLabel(HWND label, WNDPROC ownProc, HDC target, LPARAM flags, COLORR
     GetClientRect(label, &client);
     if (client.right <= 0 || client.bottom <= 0)
         return 0;
-    const OwnPicture picture(label, target, overWash, client);
+    const OwnPicture picture(label, overWash, client);
     HDC own = picture.Dc();
     if (!own)
         return 0;
