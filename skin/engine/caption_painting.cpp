@@ -3,8 +3,10 @@
 #include "skin_engine.h"
 
 #include <cmath>
+#include <optional>
 
 #include "brush.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "image.h"
@@ -66,9 +68,10 @@ void SkinEngine::PaintCaptionButton(int index, int number, Graphics* graphics, s
     };
 
     if (pressed.value_or(false)) {
-        Graphics target;
-        target.CreateFromHDC(record->BackgroundDC());
+        DibGraphics canvas(record->BackgroundDC());
+        Graphics& target = canvas.Get();
         RestoreCaptionArea(index, RECT{x, y, x + w, y + h});
+        GdiFlush(); // the restored pixels, before GDI+ draws over them
         GraphicsPath shape;
         shape.Create();
         if (button->kind == kCaptionClose)
@@ -88,12 +91,12 @@ void SkinEngine::PaintCaptionButton(int index, int number, Graphics* graphics, s
         return;
     }
 
-    Graphics own;
+    std::optional<DibGraphics> own;
     if (!graphics) {
-        own.CreateFromHDC(record->BackgroundDC());
-        own.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+        own.emplace(record->BackgroundDC());
+        own->Get().SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     }
-    Graphics& target = graphics ? *graphics : own;
+    Graphics& target = graphics ? *graphics : own->Get();
     PaintCaptionButtonHover(target, index, number, fadeAlpha.value_or(0));
     {
         LinearGradientBrush gloss;
@@ -106,7 +109,7 @@ void SkinEngine::PaintCaptionButton(int index, int number, Graphics* graphics, s
     PaintCaptionSeparators(index, number, target);
     if (graphics)
         return;
-    own.Delete();
+    own.reset();
     record->ShowFrameArea(x, y, w, h);
 }
 

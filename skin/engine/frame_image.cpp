@@ -3,8 +3,10 @@
 #include "skin_engine.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "brush.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "graphics_path.h"
 #include "pen.h"
@@ -89,8 +91,8 @@ void SkinEngine::RenderWindowImage(int index, HDC /*dc*/, bool present)
         return;
 
     {
-        Graphics graphics;
-        graphics.CreateFromHDC(background);
+        DibGraphics canvas(background);
+        Graphics& graphics = canvas.Get();
         PaintBackground(graphics, index);
         if (record->drawFrame) {
             PaintBorder(index, graphics);
@@ -189,14 +191,17 @@ void SkinEngine::PaintTitle(int index, Graphics* graphics, std::optional<std::st
     const int x = b + 6, y = b + 5;
     const int w = client.right - record->stripWidth - 10 - 2 * b;
 
-    Graphics own;
+    std::optional<DibGraphics> own;
     if (!graphics) {
-        own.CreateFromHDC(record->BackgroundDC());
+        own.emplace(record->BackgroundDC());
         RestoreCaptionArea(index, RECT{x, y, x + w, y + 32});
     }
-    Graphics& target = graphics ? *graphics : own;
+    Graphics& target = graphics ? *graphics : own->Get();
     if (HICON icon = SkinModule().moduleIcon)
         DrawIconEx(record->BackgroundDC(), x, y - 3, icon, 17, 17, 0, nullptr, DI_NORMAL);
+    // GDI+ may draw straight into the frame image's pixels: GDI's drawing
+    // must be there first.
+    GdiFlush();
     const std::string title = text ? *text : GetWindowTextString(record->window);
     DrawHaloText(target, title, Gdiplus::RectF(static_cast<float>(x + 20), static_cast<float>(y),
                                                static_cast<float>(w), 32),
@@ -206,7 +211,7 @@ void SkinEngine::PaintTitle(int index, Graphics* graphics, std::optional<std::st
                  Gdiplus::StringAlignmentNear);
     if (graphics)
         return;
-    own.Delete();
+    own.reset();
     if (HDC screen = GetDCExcludingChildren(record->window, nullptr, false)) {
         BitBlt(screen, x, b + 3, w, 32, record->BackgroundDC(), x, b + 3, SRCCOPY);
         ReleaseDC(record->window, screen);

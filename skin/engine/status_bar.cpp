@@ -2,9 +2,11 @@
 #include "skin_engine.h"
 
 #include <cmath>
+#include <optional>
 
 #include "bitmap.h"
 #include "brush.h"
+#include "dib_graphics.h"
 #include "graphics.h"
 #include "image.h"
 #include "picture_cache.h"
@@ -108,12 +110,13 @@ void SkinEngine::PaintStatusPart(int index, Graphics* graphics, std::optional<in
     const SkinRect& r = record->statusPartRects[static_cast<size_t>(n - 1)];
     const float x = static_cast<float>(r.x), y = static_cast<float>(r.y);
     const float w = static_cast<float>(r.width), h = static_cast<float>(r.height);
-    Graphics own;
+    std::optional<DibGraphics> own;
     if (!graphics) {
-        own.CreateFromHDC(record->BackgroundDC());
+        own.emplace(record->BackgroundDC());
         RestoreStatusBarArea(index, RECT{r.x, r.y, r.x + r.width, r.y + r.height});
+        GdiFlush(); // the restored pixels, before GDI+ draws over them
     }
-    Graphics& target = graphics ? *graphics : own;
+    Graphics& target = graphics ? *graphics : own->Get();
     {
         LinearGradientBrush shade;
         shade.Create({x, y}, {x, y + h}, ToArgb(0xFFFFFF, 60), ToArgb(0xFFFFFF, 10));
@@ -149,6 +152,6 @@ void SkinEngine::PaintStatusPart(int index, Graphics* graphics, std::optional<in
     }
     if (graphics)
         return;
-    own.Delete();
+    own.reset();
     record->ShowFrameArea(r.x, r.y, r.width, r.height);
 }
