@@ -46,13 +46,36 @@ FacePainter FacePainterOf(int kind)
     }
 }
 
-void OnMouseMove(HWND button, WindowRecord& owner, int index)
+// RepaintButton for a button whose record the caller has just found: the
+// button procedure does not read the record's properties a second time.
+bool RepaintKnownButton(HWND button, const ButtonRecord& record, UINT state, bool hot, HDC target = nullptr)
+{
+    if (hot)
+        state |= ODS_HOTLIGHT;
+    if (SelfPainter paint = SelfPainterOf(record.kind)) {
+        paint(button, state, target);
+        return true;
+    }
+    FacePainter paint = FacePainterOf(record.kind);
+    if (!paint)
+        return false;
+    RECT client{};
+    GetClientRect(button, &client);
+    if (target) {
+        paint(button, target, state, client);
+    } else if (ScopedWindowDC dc{button, GetDC(button)}) {
+        paint(button, dc.Get(), state, client);
+    }
+    return true;
+}
+
+void OnMouseMove(HWND button, const ButtonRecord& record, WindowRecord& owner, int index)
 {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
     TrackMouseEvent(&track);
     owner.controlUnderMouse = index;
     if (owner.hotControlIndex != owner.controlUnderMouse || owner.hotControlClass != kHotClassButton) {
-        RepaintButton(button, 0, true);
+        RepaintKnownButton(button, record, 0, true);
         owner.hotControlIndex = owner.controlUnderMouse;
         owner.hotControlClass = kHotClassButton;
     }
@@ -154,25 +177,7 @@ void SkinPushButtons(int recordIndex, HWND window)
 bool RepaintButton(HWND button, UINT state, bool hot, HDC target)
 {
     const ButtonRecord* record = ButtonRecordOf(button);
-    if (!record)
-        return false;
-    if (hot)
-        state |= ODS_HOTLIGHT;
-    if (SelfPainter paint = SelfPainterOf(record->kind)) {
-        paint(button, state, target);
-        return true;
-    }
-    FacePainter paint = FacePainterOf(record->kind);
-    if (!paint)
-        return false;
-    RECT client{};
-    GetClientRect(button, &client);
-    if (target) {
-        paint(button, target, state, client);
-    } else if (ScopedWindowDC dc{button, GetDC(button)}) {
-        paint(button, dc.Get(), state, client);
-    }
-    return true;
+    return record && RepaintKnownButton(button, *record, state, hot, target);
 }
 
 void PaintOwnerDrawnButton(int recordIndex, int buttonIndex, const DRAWITEMSTRUCT& item)
@@ -195,11 +200,11 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
 
     switch (message) {
     case WM_MOUSEMOVE:
-        OnMouseMove(button, *owner, index);
+        OnMouseMove(button, *record, *owner, index);
         break;
     case WM_MOUSELEAVE:
         owner->hotControlIndex = 0;
-        RepaintButton(button, record->focused == 1 ? ODS_FOCUS : 0, false);
+        RepaintKnownButton(button, *record, record->focused == 1 ? ODS_FOCUS : 0, false);
         break;
     case WM_LBUTTONDOWN:
     case BM_SETCHECK:
@@ -235,7 +240,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         // The same look, into the caller's DC (an off-screen copy): the
         // resting state, with focus and disabling as they are now.
         const UINT state = (record->focused == 1 ? ODS_FOCUS : 0) | (IsWindowEnabled(button) ? 0 : ODS_DISABLED);
-        if (wParam && RepaintButton(button, state, false, reinterpret_cast<HDC>(wParam)))
+        if (wParam && RepaintKnownButton(button, *record, state, false, reinterpret_cast<HDC>(wParam)))
             return 0;
         break;
     }
