@@ -68,3 +68,6 @@ bool IsCheckBoxStyle(LONG_PTR style);
 // changes the look.
 void PaintCheckBox(HWND button, UINT state, HDC target = nullptr);
 void PaintRadioButton(HWND button, UINT state, HDC target = nullptr);
+// The same for a button whose record the caller has just found.
+void PaintCheckBoxOf(HWND button, const ButtonRecord& record, UINT state, HDC target);
+void PaintRadioButtonOf(HWND button, const ButtonRecord& record, UINT state, HDC target);

@@ -101,12 +101,9 @@ using MarkPainter = void (*)(Graphics&, const MarkBox&, bool checked, bool hot);
 
 // Paints the whole control now: background copy, mark, caption, one copy
 // to the control.
-void PaintMarkedButton(HWND button, UINT state, HDC target, MarkPainter drawMark, int captionLeft,
-                       int captionWidthLess)
+void PaintMarkedButton(HWND button, const ButtonRecord& record, UINT state, HDC target, MarkPainter drawMark,
+                       int captionLeft, int captionWidthLess)
 {
-    const ButtonRecord* record = ButtonRecordOf(button);
-    if (!record)
-        return;
     RECT client{};
     GetClientRect(button, &client);
     const MarkBox box{client.left, client.top, client.right - client.left, client.bottom - client.top,
@@ -123,12 +120,12 @@ void PaintMarkedButton(HWND button, UINT state, HDC target, MarkPainter drawMark
         SolidBrush brush;
         brush.Create(ToArgb(static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(GetPropA(button, "Kj_Ztys"))), 0, false));
         Font font;
-        font.Create(record->fontName.c_str(), F(record->fontSize), record->fontStyle, Gdiplus::UnitPixel);
+        font.Create(record.fontName.c_str(), F(record.fontSize), record.fontStyle, Gdiplus::UnitPixel);
         StringFormat format;
         format.Create();
         format.SetAlignment(Gdiplus::StringAlignmentNear);
         format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
-        graphics.DrawString(record->text.c_str(), font, brush,
+        graphics.DrawString(record.text.c_str(), font, brush,
                             RectF(F(box.left + captionLeft), 2, F(box.width - captionWidthLess), F(box.height)),
                             format);
     }
@@ -169,12 +166,24 @@ void SkinCheckAndRadioButtons(int recordIndex, HWND window)
     }
 }
 
+void PaintCheckBoxOf(HWND button, const ButtonRecord& record, UINT state, HDC target)
+{
+    PaintMarkedButton(button, record, state, target, &DrawCheckMark, 17, 19);
+}
+
+void PaintRadioButtonOf(HWND button, const ButtonRecord& record, UINT state, HDC target)
+{
+    PaintMarkedButton(button, record, state, target, &DrawRadioMark, 18, 0);
+}
+
 void PaintCheckBox(HWND button, UINT state, HDC target)
 {
-    PaintMarkedButton(button, state, target, &DrawCheckMark, 17, 19);
+    if (const ButtonRecord* record = ButtonRecordOf(button))
+        PaintCheckBoxOf(button, *record, state, target);
 }
 
 void PaintRadioButton(HWND button, UINT state, HDC target)
 {
-    PaintMarkedButton(button, state, target, &DrawRadioMark, 18, 0);
+    if (const ButtonRecord* record = ButtonRecordOf(button))
+        PaintRadioButtonOf(button, *record, state, target);
 }

@@ -17,14 +17,14 @@ namespace {
 constexpr LONG_PTR kOwnerDrawBits = BS_OWNERDRAW; // 0xB
 
 // The painter of check boxes and radio buttons, which take their own DC.
-using SelfPainter = void (*)(HWND, UINT, HDC);
+using SelfPainter = void (*)(HWND, const ButtonRecord&, UINT, HDC);
 SelfPainter SelfPainterOf(int kind)
 {
     switch (kind) {
     case kButtonCheck:
-        return &PaintCheckBox;
+        return &PaintCheckBoxOf;
     case kButtonRadio:
-        return &PaintRadioButton;
+        return &PaintRadioButtonOf;
     default:
         return nullptr;
     }
@@ -53,7 +53,7 @@ bool RepaintKnownButton(HWND button, const ButtonRecord& record, UINT state, boo
     if (hot)
         state |= ODS_HOTLIGHT;
     if (SelfPainter paint = SelfPainterOf(record.kind)) {
-        paint(button, state, target);
+        paint(button, record, state, target);
         return true;
     }
     FacePainter paint = FacePainterOf(record.kind);
@@ -214,7 +214,10 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             break;
         const UINT state = record->kind == kButtonRadio ? ODS_SELECTED : 0;
         const LRESULT result = CallReplacedProc(button, message, wParam, lParam);
-        paint(button, state, nullptr);
+        // The control's own handling may have run the owner's code: find
+        // the record again.
+        if (const ButtonRecord* current = ButtonRecordOf(button))
+            paint(button, *current, state, nullptr);
         return result;
     }
     case WM_LBUTTONUP:
@@ -231,7 +234,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             break;
         PAINTSTRUCT ps;
         if (BeginPaint(button, &ps)) {
-            paint(button, 0, nullptr);
+            paint(button, *record, 0, nullptr);
             EndPaint(button, &ps);
         }
         return 0;
