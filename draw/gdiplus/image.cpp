@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "bitmap.h"
+
 namespace {
 
 GUID GuidFromText(const char* text)
@@ -138,6 +140,17 @@ bool Image::LoadFromBytes(std::span<const BYTE> bytes, bool useIcm)
     Dispose();
     auto& load = useIcm ? gdip::GdipLoadImageFromStreamICM : gdip::GdipLoadImageFromStream;
     return Record(load(bytes_.OpenBytes(bytes), OutHandle()));
+}
+
+std::optional<Gdiplus::ARGB> Image::GetBitmapPixel(INT x, INT y) const
+{
+    // Only a bitmap may be read as one.
+    if (IsEmpty() || GetType() != Gdiplus::ImageTypeBitmap)
+        return std::nullopt;
+    Gdiplus::ARGB colour = 0;
+    if (!Record(gdip::GdipBitmapGetPixel(static_cast<Gdiplus::GpBitmap*>(Handle()), x, y, &colour)))
+        return std::nullopt;
+    return colour;
 }
 
 bool Image::Clone(Image& target) const

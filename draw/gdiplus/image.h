@@ -6,6 +6,7 @@
 #include "gdiplus_object.h"
 #include "memory_stream.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -107,6 +108,9 @@ public:
     REAL GetHorizontalResolution() const { return GetValue<REAL>(gdip::GdipGetImageHorizontalResolution); }
     REAL GetVerticalResolution() const { return GetValue<REAL>(gdip::GdipGetImageVerticalResolution); }
     Gdiplus::PixelFormat GetPixelFormat() const { return GetValue<Gdiplus::PixelFormat>(gdip::GdipGetImagePixelFormat); }
+    // The colour of pixel (x, y) of a bitmap picture; nothing for a
+    // metafile, an empty image or a point outside the picture.
+    std::optional<Gdiplus::ARGB> GetBitmapPixel(INT x, INT y) const;
     // The format GUID the image was decoded from; empty on failure.
     std::string GetRawFormat() const;
 

@@ -86,13 +86,19 @@ void PaintMirroredRow(Graphics& target, const ByteArray& bytes, int width)
 
 COLORREF AverageColour(const PictureSource& picture, int count)
 {
-    Bitmap bitmap;
-    if (picture.fileName)
-        bitmap.CreateFromFile(picture.fileName->c_str());
-    else if (picture.bytes && !picture.bytes->empty())
-        bitmap.CreateFromBytes(*picture.bytes);
-    const UINT width = bitmap.IsEmpty() ? 0 : bitmap.GetWidth();
-    const UINT height = bitmap.IsEmpty() ? 0 : bitmap.GetHeight();
+    // Bytes are decoded through the picture cache: the frame image draws
+    // the same picture next and finds it there.
+    Bitmap fromFile;
+    const Image* image = nullptr;
+    if (picture.fileName) {
+        fromFile.CreateFromFile(picture.fileName->c_str());
+        image = &fromFile;
+    } else if (picture.bytes && !picture.bytes->empty()) {
+        image = CachedPicture(*picture.bytes);
+    }
+    const bool readable = image && !image->IsEmpty() && image->GetType() == Gdiplus::ImageTypeBitmap;
+    const UINT width = readable ? image->GetWidth() : 0;
+    const UINT height = readable ? image->GetHeight() : 0;
     unsigned long long red = 0, green = 0, blue = 0;
     if (width > 0 && height > 0 && count > 0) {
         const double today = LocalAutomationDate();
@@ -101,7 +107,7 @@ COLORREF AverageColour(const PictureSource& picture, int count)
             const int x = std::rand() % static_cast<int>(width);
             std::srand(static_cast<unsigned>(static_cast<long long>(today + i)));
             const int y = std::rand() % static_cast<int>(height);
-            const Gdiplus::ARGB pixel = bitmap.GetPixel(x, y);
+            const Gdiplus::ARGB pixel = image->GetBitmapPixel(x, y).value_or(0);
             red += (pixel >> 16) & 0xFF;
             green += (pixel >> 8) & 0xFF;
             blue += pixel & 0xFF;

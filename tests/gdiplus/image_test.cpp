@@ -136,6 +136,34 @@ TEST(ImageTest, EmptyOrGarbageBytesFailToLoad)
     }
 }
 
+// The bytes of a small enhanced metafile holding one filled rectangle.
+std::vector<BYTE> EmfBytes()
+{
+    HDC recorder = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    const RECT box{0, 0, 20, 20};
+    FillRect(recorder, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HENHMETAFILE metafile = CloseEnhMetaFile(recorder);
+    std::vector<BYTE> bytes(GetEnhMetaFileBits(metafile, 0, nullptr));
+    GetEnhMetaFileBits(metafile, static_cast<UINT>(bytes.size()), bytes.data());
+    DeleteEnhMetaFile(metafile);
+    return bytes;
+}
+
+TEST(ImageTest, OnlyABitmapPicturesPixelsCanBeRead)
+{
+    Image picture;
+    ASSERT_TRUE(picture.LoadFromBytes(PngOfTwoByTwo()));
+    EXPECT_EQ(picture.GetBitmapPixel(0, 0), kRed);
+    EXPECT_EQ(picture.GetBitmapPixel(1, 1), kWhite);
+    EXPECT_FALSE(picture.GetBitmapPixel(2, 0).has_value());
+
+    EXPECT_FALSE(Image().GetBitmapPixel(0, 0).has_value());
+    Image metafile;
+    ASSERT_TRUE(metafile.LoadFromBytes(EmfBytes()));
+    ASSERT_EQ(metafile.GetType(), Gdiplus::ImageTypeMetafile);
+    EXPECT_FALSE(metafile.GetBitmapPixel(0, 0).has_value());
+}
+
 TEST(ImageTest, DisposeTwiceReleasesOnceAndKeepsTheStatus)
 {
     Image image;
