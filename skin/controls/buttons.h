@@ -52,8 +52,10 @@ ButtonRecord* RegisterSkinnedButton(int recordIndex, HWND button, int kind);
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
 // Paints the button now in `state` (owner-draw bits), hot when `hot`,
 // into `target` or, when it is null, through a DC of the button's own.
-// False when the button is not a skinned one with a painter.
-bool RepaintButton(HWND button, UINT state, bool hot, HDC target = nullptr);
+// False when the button is not a skinned one with a painter. A caller that
+// has just found the button's record passes it in `record`; otherwise it
+// is found through the button's properties.
+bool RepaintButton(HWND button, UINT state, bool hot, HDC target = nullptr, const ButtonRecord* record = nullptr);
 
 // Push-button test: BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_USERBUTTON.
 bool IsPlainPushButton(HWND button);
@@ -65,9 +67,6 @@ bool IsCheckBoxStyle(LONG_PTR style);
 
 // Paint the whole check box or radio button now, into `target` or, when
 // it is null, through a DC of their own; only ODS_HOTLIGHT in `state`
-// changes the look.
-void PaintCheckBox(HWND button, UINT state, HDC target = nullptr);
-void PaintRadioButton(HWND button, UINT state, HDC target = nullptr);
-// The same for a button whose record the caller has just found.
-void PaintCheckBoxOf(HWND button, const ButtonRecord& record, UINT state, HDC target);
-void PaintRadioButtonOf(HWND button, const ButtonRecord& record, UINT state, HDC target);
+// changes the look. `record` as for RepaintButton.
+void PaintCheckBox(HWND button, UINT state, HDC target = nullptr, const ButtonRecord* record = nullptr);
+void PaintRadioButton(HWND button, UINT state, HDC target = nullptr, const ButtonRecord* record = nullptr);

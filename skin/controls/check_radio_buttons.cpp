@@ -166,24 +166,18 @@ void SkinCheckAndRadioButtons(int recordIndex, HWND window)
     }
 }
 
-void PaintCheckBoxOf(HWND button, const ButtonRecord& record, UINT state, HDC target)
+void PaintCheckBox(HWND button, UINT state, HDC target, const ButtonRecord* record)
 {
-    PaintMarkedButton(button, record, state, target, &DrawCheckMark, 17, 19);
+    if (!record)
+        record = ButtonRecordOf(button);
+    if (record)
+        PaintMarkedButton(button, *record, state, target, &DrawCheckMark, 17, 19);
 }
 
-void PaintRadioButtonOf(HWND button, const ButtonRecord& record, UINT state, HDC target)
+void PaintRadioButton(HWND button, UINT state, HDC target, const ButtonRecord* record)
 {
-    PaintMarkedButton(button, record, state, target, &DrawRadioMark, 18, 0);
-}
-
-void PaintCheckBox(HWND button, UINT state, HDC target)
-{
-    if (const ButtonRecord* record = ButtonRecordOf(button))
-        PaintCheckBoxOf(button, *record, state, target);
-}
-
-void PaintRadioButton(HWND button, UINT state, HDC target)
-{
-    if (const ButtonRecord* record = ButtonRecordOf(button))
-        PaintRadioButtonOf(button, *record, state, target);
+    if (!record)
+        record = ButtonRecordOf(button);
+    if (record)
+        PaintMarkedButton(button, *record, state, target, &DrawRadioMark, 18, 0);
 }

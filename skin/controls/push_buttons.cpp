@@ -17,14 +17,14 @@ namespace {
 constexpr LONG_PTR kOwnerDrawBits = BS_OWNERDRAW; // 0xB
 
 // The painter of check boxes and radio buttons, which take their own DC.
-using SelfPainter = void (*)(HWND, const ButtonRecord&, UINT, HDC);
+using SelfPainter = void (*)(HWND, UINT, HDC, const ButtonRecord*);
 SelfPainter SelfPainterOf(int kind)
 {
     switch (kind) {
     case kButtonCheck:
-        return &PaintCheckBoxOf;
+        return &PaintCheckBox;
     case kButtonRadio:
-        return &PaintRadioButtonOf;
+        return &PaintRadioButton;
     default:
         return nullptr;
     }
@@ -46,36 +46,13 @@ FacePainter FacePainterOf(int kind)
     }
 }
 
-// RepaintButton for a button whose record the caller has just found: the
-// button procedure does not read the record's properties a second time.
-bool RepaintKnownButton(HWND button, const ButtonRecord& record, UINT state, bool hot, HDC target = nullptr)
-{
-    if (hot)
-        state |= ODS_HOTLIGHT;
-    if (SelfPainter paint = SelfPainterOf(record.kind)) {
-        paint(button, record, state, target);
-        return true;
-    }
-    FacePainter paint = FacePainterOf(record.kind);
-    if (!paint)
-        return false;
-    RECT client{};
-    GetClientRect(button, &client);
-    if (target) {
-        paint(button, target, state, client);
-    } else if (ScopedWindowDC dc{button, GetDC(button)}) {
-        paint(button, dc.Get(), state, client);
-    }
-    return true;
-}
-
 void OnMouseMove(HWND button, const ButtonRecord& record, WindowRecord& owner, int index)
 {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
     TrackMouseEvent(&track);
     owner.controlUnderMouse = index;
     if (owner.hotControlIndex != owner.controlUnderMouse || owner.hotControlClass != kHotClassButton) {
-        RepaintKnownButton(button, record, 0, true);
+        RepaintButton(button, 0, true, nullptr, &record);
         owner.hotControlIndex = owner.controlUnderMouse;
         owner.hotControlClass = kHotClassButton;
     }
@@ -174,10 +151,29 @@ void SkinPushButtons(int recordIndex, HWND window)
     }
 }
 
-bool RepaintButton(HWND button, UINT state, bool hot, HDC target)
+bool RepaintButton(HWND button, UINT state, bool hot, HDC target, const ButtonRecord* record)
 {
-    const ButtonRecord* record = ButtonRecordOf(button);
-    return record && RepaintKnownButton(button, *record, state, hot, target);
+    if (!record)
+        record = ButtonRecordOf(button);
+    if (!record)
+        return false;
+    if (hot)
+        state |= ODS_HOTLIGHT;
+    if (SelfPainter paint = SelfPainterOf(record->kind)) {
+        paint(button, state, target, record);
+        return true;
+    }
+    FacePainter paint = FacePainterOf(record->kind);
+    if (!paint)
+        return false;
+    RECT client{};
+    GetClientRect(button, &client);
+    if (target) {
+        paint(button, target, state, client);
+    } else if (ScopedWindowDC dc{button, GetDC(button)}) {
+        paint(button, dc.Get(), state, client);
+    }
+    return true;
 }
 
 void PaintOwnerDrawnButton(int recordIndex, int buttonIndex, const DRAWITEMSTRUCT& item)
@@ -204,7 +200,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_MOUSELEAVE:
         owner->hotControlIndex = 0;
-        RepaintKnownButton(button, *record, record->focused == 1 ? ODS_FOCUS : 0, false);
+        RepaintButton(button, record->focused == 1 ? ODS_FOCUS : 0, false, nullptr, record);
         break;
     case WM_LBUTTONDOWN:
     case BM_SETCHECK:
@@ -214,10 +210,9 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             break;
         const UINT state = record->kind == kButtonRadio ? ODS_SELECTED : 0;
         const LRESULT result = CallReplacedProc(button, message, wParam, lParam);
-        // The control's own handling may have run the owner's code: find
-        // the record again.
-        if (const ButtonRecord* current = ButtonRecordOf(button))
-            paint(button, *current, state, nullptr);
+        // The control's own handling may have run the owner's code: the
+        // painter finds the record again.
+        paint(button, state, nullptr, nullptr);
         return result;
     }
     case WM_LBUTTONUP:
@@ -234,7 +229,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
             break;
         PAINTSTRUCT ps;
         if (BeginPaint(button, &ps)) {
-            paint(button, *record, 0, nullptr);
+            paint(button, 0, nullptr, record);
             EndPaint(button, &ps);
         }
         return 0;
@@ -243,7 +238,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         // The same look, into the caller's DC (an off-screen copy): the
         // resting state, with focus and disabling as they are now.
         const UINT state = (record->focused == 1 ? ODS_FOCUS : 0) | (IsWindowEnabled(button) ? 0 : ODS_DISABLED);
-        if (wParam && RepaintKnownButton(button, *record, state, false, reinterpret_cast<HDC>(wParam)))
+        if (wParam && RepaintButton(button, state, false, reinterpret_cast<HDC>(wParam), record))
             return 0;
         break;
     }
