@@ -421,9 +421,8 @@ RECT ClientRectInWindow(HWND window)
     return RECT{left, top, left + clientWidth, top + clientHeight};
 }
 
-LRESULT CallReplacedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CallProcOrDefault(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, "Hw_hProc"));
     if (!previous)
         return DefWindowProcA(window, message, wParam, lParam);
     return CallWindowProcA(previous, window, message, wParam, lParam);

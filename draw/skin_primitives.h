@@ -115,9 +115,20 @@ private:
     HDC dc_;
 };
 
+// The procedure the skin replaced on `window`, kept in its "Hw_hProc"
+// (null when there is none).
+inline WNDPROC ReplacedProc(HWND window) { return reinterpret_cast<WNDPROC>(GetPropA(window, "Hw_hProc")); }
+
+// Hands a message to `previous`, or to DefWindowProcA when it is null.
+LRESULT CallProcOrDefault(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Hands a message of a window the skin subclassed to the procedure kept
-// in its "Hw_hProc" (DefWindowProcA when there is none).
-LRESULT CallReplacedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// in its "Hw_hProc" (DefWindowProcA when there is none). A procedure that
+// has read that property already passes what it read to CallProcOrDefault.
+inline LRESULT CallReplacedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallProcOrDefault(ReplacedProc(window), window, message, wParam, lParam);
+}
 
 // A window property holding a small integer (an index); absent reads as 0.
 inline int IndexProperty(HWND window, const char* name)

@@ -356,8 +356,9 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
         return CallReplacedProc(edit, message, wParam, lParam);
     }
     const auto [recordIndex, index, record, entry] = FindSkinnedControl(edit, &WindowRecord::edits);
-    if (!entry || !GetPropA(edit, "Hw_hProc"))
-        return CallReplacedProc(edit, message, wParam, lParam);
+    const WNDPROC previous = ReplacedProc(edit);
+    if (!entry || !previous)
+        return CallProcOrDefault(previous, edit, message, wParam, lParam);
     const bool translucent = SkinModule().translucentControls;
 
     switch (message) {
@@ -414,14 +415,15 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return CallReplacedProc(edit, message, wParam, lParam);
+    return CallProcOrDefault(previous, edit, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const auto [recordIndex, index, record, entry] = FindSkinnedControl(combo, &WindowRecord::comboBoxes);
-    if (!entry || !GetPropA(combo, "Hw_hProc"))
-        return CallReplacedProc(combo, message, wParam, lParam);
+    const WNDPROC previous = ReplacedProc(combo);
+    if (!entry || !previous)
+        return CallProcOrDefault(previous, combo, message, wParam, lParam);
     const SkinModuleState& state = SkinModule();
 
     switch (message) {
@@ -479,5 +481,5 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
     default:
         break;
     }
-    return CallReplacedProc(combo, message, wParam, lParam);
+    return CallProcOrDefault(previous, combo, message, wParam, lParam);
 }

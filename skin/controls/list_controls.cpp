@@ -296,8 +296,10 @@ void PaintListFrame(int recordIndex, int controlIndex, std::optional<bool> hot, 
 
 LRESULT CALLBACK ListProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto oldProc = reinterpret_cast<WNDPROC>(GetPropA(control, "Hw_hProc"));
-    const std::function<LRESULT()> passOn = [&] { return CallReplacedProc(control, message, wParam, lParam); };
+    const WNDPROC oldProc = ReplacedProc(control);
+    const std::function<LRESULT()> passOn = [&] {
+        return CallProcOrDefault(oldProc, control, message, wParam, lParam);
+    };
     const int recordIndex = IndexProperty(control, "Hw_FuID");
     const int index = IndexProperty(control, "Hw_lbID");
     WindowRecord* record = RecordAt(recordIndex);

@@ -74,10 +74,7 @@ LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         return engine->HandleWindowMessage(window, message, wParam, lParam);
     // The engine is gone (the program is ending): the window's own
     // procedure handles what is left.
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, "Hw_hProc"));
-    if (previous)
-        return CallWindowProcA(previous, window, message, wParam, lParam);
-    return DefWindowProcA(window, message, wParam, lParam);
+    return CallReplacedProc(window, message, wParam, lParam);
 }
 
 } // namespace

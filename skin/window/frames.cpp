@@ -168,9 +168,10 @@ void StretchDockedPanes(HWND holder, const std::vector<std::pair<HWND, int>>& pa
 
 LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto passOn = [&] { return CallReplacedProc(frame, message, wParam, lParam); };
+    const WNDPROC previous = ReplacedProc(frame);
+    const auto passOn = [&] { return CallProcOrDefault(previous, frame, message, wParam, lParam); };
     auto [recordIndex, index, record, entry] = FindSkinnedControl(frame, &WindowRecord::frames);
-    if (!entry || !GetPropA(frame, "Hw_hProc"))
+    if (!entry || !previous)
         return passOn();
 
     switch (message) {

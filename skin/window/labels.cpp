@@ -116,10 +116,7 @@ LRESULT PrintLabel(HWND label, WNDPROC ownProc, HDC target, LPARAM flags, COLORR
 LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto ownProc = reinterpret_cast<WNDPROC>(GetPropA(label, "Kj_hProc"));
-    const auto passOn = [&]() -> LRESULT {
-        return ownProc ? CallWindowProcA(ownProc, label, message, wParam, lParam)
-                       : DefWindowProcA(label, message, wParam, lParam);
-    };
+    const auto passOn = [&] { return CallProcOrDefault(ownProc, label, message, wParam, lParam); };
     WindowRecord* record = RecordAt(IndexProperty(label, "Kj_FuID"));
     const LabelEntry* entry = record ? record->labels.At(IndexProperty(label, "Kj_lbID")) : nullptr;
     if (!ownProc || !entry || entry->window != label)

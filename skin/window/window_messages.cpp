@@ -111,12 +111,9 @@ void SkinEngine::RunCaptionButton(int index, int number)
 
 LRESULT SkinEngine::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, "Hw_hProc"));
+    const WNDPROC previous = ReplacedProc(window);
     const auto passOn = [&]() -> LRESULT {
-        if (!IsWindow(window))
-            return 0;
-        return previous ? CallWindowProcA(previous, window, message, wParam, lParam)
-                        : DefWindowProcA(window, message, wParam, lParam);
+        return IsWindow(window) ? CallProcOrDefault(previous, window, message, wParam, lParam) : 0;
     };
     int index = 0;
     WindowRecord* record = RecordOfWindow(window, &index);
