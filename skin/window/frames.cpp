@@ -119,19 +119,26 @@ HDC RenderFrame(HWND frame, const FrameEntry& entry, int& width, int& height)
 }
 
 // Renders the frame and puts it on `dc`, or on a DC of the frame's own
-// that leaves its children out when `dc` is null.
-void PaintFrameInFull(HWND frame, FrameEntry& entry, HDC dc)
+// that leaves its children out when `dc` is null. False when there was
+// nothing to render.
+bool ShowFrame(HWND frame, const FrameEntry& entry, HDC dc)
 {
     int width = 0, height = 0;
     ScopedMemoryDC picture(RenderFrame(frame, entry, width, height));
     if (!picture)
-        return;
+        return false;
     if (dc) {
         BitBlt(dc, 0, 0, width, height, picture.Get(), 0, 0, SRCCOPY);
     } else if (ScopedWindowDC own{frame, GetDCExcludingChildren(frame, nullptr, false)}) {
         BitBlt(own.Get(), 0, 0, width, height, picture.Get(), 0, 0, SRCCOPY);
     }
-    entry.needsRepaint = false;
+    return true;
+}
+
+void PaintFrameInFull(HWND frame, FrameEntry& entry, HDC dc)
+{
+    if (ShowFrame(frame, entry, dc))
+        entry.needsRepaint = false;
 }
 
 // A repaint after the background behind the frame changed: the frame is
@@ -139,14 +146,8 @@ void PaintFrameInFull(HWND frame, FrameEntry& entry, HDC dc)
 // again over it.
 void PaintFrameQuickly(HWND frame, const FrameEntry& entry)
 {
-    {
-        int width = 0, height = 0;
-        ScopedMemoryDC picture(RenderFrame(frame, entry, width, height));
-        if (!picture)
-            return;
-        if (ScopedWindowDC own{frame, GetDCExcludingChildren(frame, nullptr, false)})
-            BitBlt(own.Get(), 0, 0, width, height, picture.Get(), 0, 0, SRCCOPY);
-    }
+    if (!ShowFrame(frame, entry, nullptr))
+        return;
     for (HWND child = FindWindowExA(frame, nullptr, nullptr, nullptr); child;
          child = FindWindowExA(frame, child, nullptr, nullptr)) {
         if (GetWindowLongPtrA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)
