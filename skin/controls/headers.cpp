@@ -9,13 +9,12 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <memory>
-#include <type_traits>
 
 #include "brush.h"
 #include "buttons.h"
 #include "control_setup.h"
 #include "dib_graphics.h"
+#include "gdi_handles.h"
 #include "graphics.h"
 #include "painted_controls.h"
 #include "pen.h"
@@ -32,16 +31,6 @@ constexpr int kDividerSpare = 5;
 constexpr int kTextBufferSize = 260;
 
 float F(int value) { return static_cast<float>(value); }
-
-struct DCDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using UniqueMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, DCDeleter>;
-
-struct IconDestroyer {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
 
 HeaderRecord* EntryOf(int recordIndex, int headerIndex)
 {

@@ -4,18 +4,12 @@
 // frame, and the border and scroll-bar geometry the edit controls share.
 #include <windows.h>
 
-#include <memory>
 #include <optional>
-#include <type_traits>
+
+#include "gdi_handles.h"
 
 // The hover class code of list-like controls in hotControlClass.
 inline constexpr int kListHoverClass = 4;
-
-// Deletes a GDI region when dropped.
-struct RegionDeleter {
-    void operator()(HRGN region) const { DeleteObject(region); }
-};
-using UniqueRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
 
 // The subclass procedure of all six classes.
 LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
